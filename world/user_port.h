@@ -1,0 +1,96 @@
+#pragma once
+// The user port: every point where the rules of a career need a person, or show something to one.
+//
+// The career runs as one synchronous routine. When a rule needs an answer (a salary demand, an invitation,
+// which observed player to drop) it calls the port and waits for the result; the windowed front end
+// answers through modal dialogs, the scripted port below answers from a script or an autopilot. The port
+// holds no rule of the game: it only shows state and returns choices, so the same decisions give the same
+// world whichever port runs the career.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TKolObject;
+class TTeam;
+class TPlayer;
+class TCoach;
+
+class TUserPort {
+public:
+    virtual ~TUserPort() = default;
+
+    // The club screen of a club whose coach is run by a person: the coach prepares the match (line-up,
+    // sales, purchases, loans, stadium) through core operations, then the call returns.
+    virtual void ClubScreen(TTeam& club) = 0;
+    // A player asks for `amount` per matchday. Modes 0 and 1: the wage review asks the club (1 when the
+    // club cannot refuse); modes 2 and 3: the renewal asks (3 when it cannot refuse). True: accepted.
+    virtual bool AskSalary(TTeam& club, TPlayer& player, std::int32_t amount, int mode) = 0;
+    // Another club invites a human coach; true when the person accepts.
+    virtual bool Invitation(TCoach& coach, TTeam& club) = 0;
+    // The coach's observed list has reached 16 players; the person picks one to drop (nullptr: none).
+    virtual TPlayer* ObservedPlayerDrop(TCoach& coach) = 0;
+    // An auction waits for a human bidder's typed offer, in thousands of money units; -1 (or any
+    // non-number in a dialog) withdraws. `masked` hides the typed digits (the coach's encryptOffers).
+    virtual std::int32_t AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice,
+                                      bool masked) = 0;
+    // The auction of `player` by `seller` is shown (true) or its result is shown and it ends (false).
+    virtual void AuctionShown(TTeam& seller, TPlayer& player, bool open) = 0;
+    // A message box with a text and a caption; returns when the person has read it.
+    virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
+    // The generic list dialog over `objects`: returns the picked object, or nullptr. An empty list returns
+    // nullptr without showing anything.
+    virtual TKolObject* ShowObjectList(const std::vector<TKolObject*>& objects, const std::string& caption,
+                                       std::uint32_t mask, int flags, int selector) = 0;
+    // The news of a round (coach changes and the like), shown once with the title of the round's news.
+    virtual void ShowRoundNews(const std::vector<TKolObject*>& news, const std::string& title) = 0;
+    // A progress display: a title and a range, then positions; `ProgressDone` hides it.
+    virtual void ProgressStart(const std::string& title, int range) = 0;
+    virtual void ProgressPosition(int position, const std::string& text) = 0;
+    virtual void ProgressDone() = 0;
+    // A wait window that shows `text` until WaitDone.
+    virtual void Wait(const std::string& text) = 0;
+    virtual void WaitDone() = 0;
+};
+
+// A port without windows: every question is answered from a queue of scripted answers, or by a fixed
+// autopilot answer when the queue is empty, and every call is recorded as one line of `Calls`, so a
+// test can check both what the rules asked and what they did with the answer.
+class TScriptedUserPort : public TUserPort {
+public:
+    // One line per call, such as "AskSalary 12 4500 0" (club id, amount, mode).
+    std::vector<std::string> Calls;
+
+    // Scripted answers, taken from the front; when empty the autopilot answer below is used.
+    std::deque<bool> SalaryAnswers;
+    std::deque<bool> InvitationAnswers;
+    std::deque<std::int32_t> AuctionOffers;
+    bool AutoAcceptSalary = true;
+    bool AutoAcceptInvitation = false;
+    // The autopilot drops the first observed player.
+    bool AutoDropFirstObserved = true;
+    // What the club screen does; without a hook the autopilot sets asking prices aside and picks the
+    // automatic line-up, as a computer club would.
+    std::function<void(TTeam&)> ClubScreenHook;
+    // What the list dialog returns; without a hook, nullptr.
+    std::function<TKolObject*(const std::vector<TKolObject*>&)> ListPickHook;
+    // The texts of every message box shown, in order.
+    std::vector<std::string> Messages;
+
+    void ClubScreen(TTeam& club) override;
+    bool AskSalary(TTeam& club, TPlayer& player, std::int32_t amount, int mode) override;
+    bool Invitation(TCoach& coach, TTeam& club) override;
+    TPlayer* ObservedPlayerDrop(TCoach& coach) override;
+    std::int32_t AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice, bool masked) override;
+    void AuctionShown(TTeam& seller, TPlayer& player, bool open) override;
+    void MessageBox(const std::string& text, const std::string& caption) override;
+    TKolObject* ShowObjectList(const std::vector<TKolObject*>& objects, const std::string& caption,
+                               std::uint32_t mask, int flags, int selector) override;
+    void ShowRoundNews(const std::vector<TKolObject*>& news, const std::string& title) override;
+    void ProgressStart(const std::string& title, int range) override;
+    void ProgressPosition(int position, const std::string& text) override;
+    void ProgressDone() override;
+    void Wait(const std::string& text) override;
+    void WaitDone() override;
+};

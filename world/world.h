@@ -1,0 +1,121 @@
+#pragma once
+// The world of one career: every global list and every career-wide number, in one object, so that
+// several careers (in tests, several worlds side by side) never share state.
+//
+// How objects reach their world: every player, coach and club holds a reference to the world that
+// created it (passed to its constructor, never changed), and asks it for the price level, the currency,
+// the other clubs and the user port. Records that show names (history, transfers) hold it too. A free
+// rule that needs the world takes it from one of the objects it is given.
+//
+// Ownership: AllTeams, AllPlayers, AllCoaches, AllReferees, Divisions, RoundGames, RoundMessages and the
+// two history lists own their objects; CupTeams, a club's squad, a division's clubs and a coach's observed
+// players only refer to objects owned here. Order matters everywhere: rules walk these lists in order and
+// the same seed must give the same career.
+#include "foundation/currency.h"
+#include "foundation/kol_list.h"
+#include "world/records.h"
+#include "world/user_port.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TTeam;
+class TPlayer;
+class TCoach;
+class TDivision;
+class TGame;
+
+using TListOfTeams = TKolList<TTeam>;
+using TListOfPlayers = TKolList<TPlayer>;
+using TListOfCoaches = TKolList<TCoach>;
+using TListOfReferees = TKolList<TReferee>;
+using TListOfDivisions = TKolList<TDivision>;
+using TListOfGames = TKolList<TGame>;
+
+// The career options the rules read (the settings store holds them between programs).
+struct TCareerOptions {
+    int viewPsychologicalLashes = 1; // coach-change news: 0 never, 1 when a human coach is involved, 2 always
+    bool viewAuction = true;         // show every auction, not only those with a human seller or bidder
+    bool viewComputerPenalties = true;
+    bool halfTimeSubstitutions = true;
+    int gameTimeProfile = 2;
+    int saveGameWhen = 2;
+    int viewGetTeams = 1;
+    bool sound = true;
+};
+
+class TWorld {
+public:
+    static constexpr int kLastWinnersLimit = 50;
+    static constexpr int kLastTransfersLimit = 200;
+
+    TWorld();
+    ~TWorld();
+    TWorld(const TWorld&) = delete;
+    TWorld& operator=(const TWorld&) = delete;
+
+    // ---- Lists ----
+    TListOfTeams AllTeams{true};
+    TListOfTeams CupTeams{false};
+    TListOfDivisions Divisions{true}; // 0..3 the leagues 1 to 4, 4 the pool of all other clubs
+    TListOfPlayers AllPlayers{true};
+    TListOfCoaches AllCoaches{true};
+    TListOfReferees AllReferees{true};
+    TListOfGames RoundGames{true};
+    TKolList<TKolObject> RoundMessages{true};
+    TKolLimitedList<TLastWinners> LastWinnersList{kLastWinnersLimit};
+    TKolLimitedList<TLastTransfer> LastTransfersList{kLastTransfersLimit};
+
+    // ---- Career scalars ----
+    std::int32_t SeasonYear = 0;
+    std::int16_t CurrentRound = 1; // 1..18
+    std::int16_t StartRound = 1;   // first round PlaySeason plays
+    std::int16_t ResumeTeam = 0;   // id of the club whose club screen was open at the save; 0 none
+    bool LeagueRoundDone = false;  // the league part of CurrentRound was played before the save
+    std::uint8_t ReservedHeaderByte = 0;
+    std::int16_t NextObjectId = 1; // next free id of a player, club or coach
+    long double PriceIndex = 2.0L; // price level, kept in 0.5..10
+    long double TransferPriceFactor = 1.0L;
+    ::CurrencyRecord CurrencyRecord;
+    bool SavedThisRound = false; // not saved
+    bool QuitRequested = false;  // not saved
+    bool StopRequested = false;  // not saved
+    std::string GameFilePath;
+    TCareerOptions Options;
+
+    // Takes the next id and advances the counter.
+    std::int16_t NewObjectId() { return NextObjectId++; }
+
+    // The currency's money multiplier M and money step S.
+    std::int32_t MoneyMultiplier() const { return CurrencyRecord.moneyMultiplier; }
+    std::int32_t MoneyStep() const { return CurrencyRecord.moneyStep; }
+
+    // The person at the screen. A new world answers through a scripted port of its own (autopilot), so a
+    // rule never finds the port missing; a front end or a test installs its own with SetPort.
+    TUserPort& Port() const { return *port_; }
+    void SetPort(TUserPort& port) { port_ = &port; }
+    TScriptedUserPort& DefaultPort() { return *defaultPort_; }
+
+    // ---- Lookups (nullptr when nothing matches) ----
+    TTeam* TeamById(std::int16_t id) const;
+    // The club whose squad holds the player with this id.
+    TTeam* TeamByPlayerId(std::int16_t playerId) const;
+    TTeam* TeamByCoachId(std::int16_t coachId) const;
+    // Among the clubs still in the cup.
+    TTeam* TeamByCupSlot(std::int16_t slot) const;
+    TCoach* CoachById(std::int16_t id) const;
+    // Case-insensitive (Windows-1252 upper case).
+    TCoach* CoachByName(const std::string& name) const;
+    TPlayer* PlayerById(std::int16_t id) const;
+    TReferee* RefereeById(std::int16_t id) const;
+    // The division whose clubs include this one.
+    TDivision* DivisionOfTeam(const TTeam& team) const;
+    TDivision* DivisionOfTeamId(std::int16_t teamId) const;
+    // 0..4, or -1.
+    int DivisionIndexOfTeam(const TTeam& team) const;
+
+private:
+    std::unique_ptr<TScriptedUserPort> defaultPort_;
+    TUserPort* port_ = nullptr;
+};
