@@ -93,8 +93,9 @@ public:
     // Appends an event of `kind` about the club `otherId` in the current season.
     void AddEvent(int kind, std::int16_t otherId);
 
-    std::string RowText(std::uint32_t mask) const;
-    static void Columns(std::uint32_t mask, TColumnList& columns);
+    std::string GetListText(int mask) const override;
+    // The mask comes as `a`.
+    void SetupColumns(TColumnList& header, bool numbered, int a, int b) const override;
 
 private:
     TWorld& world_;

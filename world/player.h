@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TPlayerAttr;
 class TTeam;
@@ -136,11 +137,12 @@ public:
     // The club whose squad holds this player, or nullptr.
     TTeam* Club() const;
 
-    // Row text in the row markup for a column mask, and the matching column titles.
-    std::string RowText(std::uint32_t mask) const;
-    static void Columns(std::uint32_t mask, TColumnList& columns);
+    // Row text in the row markup for a column mask (the pc... bits), and the matching column titles (the
+    // mask comes as `a`).
+    std::string GetListTextEx3(int mask, int selectorA, int selectorB, int selectorC) const override;
+    void SetupColumns(TColumnList& header, bool numbered, int a, int b) const override;
     // Kind 1: the injury text; kind 2: the suspension text; anything else: empty.
-    std::string InfoText(int kind) const;
+    std::string GetInfoText(int kind, const std::vector<std::string>& args) const override;
 
 private:
     TWorld& world_;

@@ -7,6 +7,8 @@
 // club owns its record, its stadium, its history, its last results and its calendar.
 #include "foundation/kol_list.h"
 #include "foundation/kol_object.h"
+#include "world/coach.h"
+#include "world/player.h"
 #include "world/records.h"
 
 #include <array>
@@ -16,8 +18,6 @@
 
 class TTeamAttr;
 class TTeamFile;
-class TPlayer;
-class TCoach;
 class TCalendar;
 class TDivision;
 class TWorld;

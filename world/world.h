@@ -11,20 +11,23 @@
 // two history lists own their objects; CupTeams, a club's squad, a division's clubs and a coach's observed
 // players only refer to objects owned here. Order matters everywhere: rules walk these lists in order and
 // the same seed must give the same career.
+//
+// This header includes the class of every object its lists hold: an owning list destroys its objects, and
+// it must never be compiled where one of those classes is incomplete. So none of those headers may
+// include this one; their .cpp files do.
 #include "foundation/currency.h"
 #include "foundation/kol_list.h"
+#include "world/coach.h"
+#include "world/division.h"
+#include "world/game.h"
+#include "world/player.h"
 #include "world/records.h"
+#include "world/team.h"
 #include "world/user_port.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
-
-class TTeam;
-class TPlayer;
-class TCoach;
-class TDivision;
-class TGame;
 
 using TListOfTeams = TKolList<TTeam>;
 using TListOfPlayers = TKolList<TPlayer>;
