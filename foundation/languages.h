@@ -1,0 +1,41 @@
+#pragma once
+// The languages the program can speak: one folder per language below <game folder>/Int, named by its
+// two-character code, holding the labels file and the country names file of that language.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One entry of the language list.
+struct TLangAvailable {
+    std::string code;     // two characters
+    std::string name;     // the language's own name, up to 255 characters
+    std::string flagFile; // the code of the country whose flag stands for the language, up to 255 characters
+};
+
+inline constexpr const char* kLabelsFileMarker = "KB2002 - LABEL";
+inline constexpr const char* kCountryNamesMarker = "Countries 2000";
+// The program ends with this exit code when no language is set and none is chosen.
+inline constexpr int kNoLanguageExitCode = 1;
+
+std::string LanguagesFolder(const std::string& gameDir);
+std::string LabelsFilePath(const std::string& gameDir, const std::string& code);
+std::string CountryNamesFilePath(const std::string& gameDir, const std::string& code);
+
+// True when the country names file opens and its first line is "Countries 2000" or, failing that, its second
+// line is the language code. A missing or damaged file fails.
+bool CountryNamesFileValid(const std::string& path, const std::string& code);
+
+// The usable languages of <gameDir>/Int, sorted by name. A folder counts when its labels file opens and its
+// first line is "KB2002 - LABEL" and its country names file passes the check; a damaged file leaves the
+// language out.
+std::vector<TLangAvailable> FindLanguages(const std::string& gameDir);
+
+// The language the program starts with: the setting cut to two characters, or, when that is empty, the code
+// `select` returns (the language dialog; empty when cancelled). An empty result means the program must end
+// with kNoLanguageExitCode.
+std::string ChooseLanguageAtStart(std::string_view setting, const std::function<std::string()>& select);
+
+// Opens the language's labels file as the program's one and fills the text slots. EFileNotFound
+// (path + " not found or is invalid.") when it is missing; EInvalidFile when a slot's line is damaged.
+void StartLanguage(const std::string& gameDir, const std::string& code);
