@@ -24,6 +24,7 @@ fail() {
 # Reads one source in Windows-1252 bytes and prints one record per text:
 #   number TAB directives TAB length TAB blank-only flag TAB text
 # and "E TAB message" for every line that breaks the format.
+# shellcheck disable=SC2016 # the awk program takes its values from awk, not from the shell
 parse_awk='
 BEGIN { prev = 0 }
 /^#/ { next }
@@ -128,7 +129,9 @@ fi
 # Both languages: same numbers, same directives, same money style.
 first=${langs[0]}
 for l in "${langs[@]:1}"; do
-    [ -f "$tmp/$first.tab" ] && [ -f "$tmp/$l.tab" ] || continue
+    if [ ! -f "$tmp/$first.tab" ] || [ ! -f "$tmp/$l.tab" ]; then
+        continue
+    fi
     only=$(comm -3 <(cut -f1 "$tmp/$first.tab" | sort) <(cut -f1 "$tmp/$l.tab" | sort) | tr -d '\t' | sort -n | tr '\n' ' ')
     [ -z "$only" ] || fail "$first and $l list different numbers: $only"
     LC_ALL=C awk -F'\t' -v a="$first" -v b="$l" '
