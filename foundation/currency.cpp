@@ -2,6 +2,7 @@
 
 #include "foundation/binary_file.h"
 #include "foundation/errors.h"
+#include "foundation/money_format.h"
 
 #include <algorithm>
 #include <vector>
@@ -106,4 +107,8 @@ const CurrencyRecord& CurrentCurrency() {
 
 void SetCurrentCurrency(const CurrencyRecord& currency) {
     Current() = currency;
+}
+
+std::string FormatMoney(std::int64_t amount) {
+    return FormatMoney(amount, CurrentCurrency().suffix);
 }

@@ -57,3 +57,6 @@ int FindBuiltInCurrency(const std::string& name);
 // The currency of the running career (the first built-in one until a career chooses or loads one).
 const CurrencyRecord& CurrentCurrency();
 void SetCurrentCurrency(const CurrencyRecord& currency);
+
+// An amount of money as the language shows it, with the current currency's suffix.
+std::string FormatMoney(std::int64_t amount);

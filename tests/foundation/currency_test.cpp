@@ -2,6 +2,7 @@
 
 #include "foundation/binary_file.h"
 #include "foundation/errors.h"
+#include "foundation/money_format.h"
 
 #include <gtest/gtest.h>
 
@@ -125,4 +126,16 @@ TEST(Currencies, TableRowsAndTheCurrentCurrency) {
     SetCurrentCurrency(t[3]);
     EXPECT_EQ(CurrentCurrency().suffix, " UKP");
     SetCurrentCurrency(t[0]);
+}
+
+TEST(Currencies, MoneyIsShownWithTheCurrentSuffix) {
+    // Without a labels file the money words are empty, so amounts are shown as digits.
+    SetCurrentCurrency(BuiltInCurrencies()[3]);
+    const std::string uk = FormatMoney(1250000);
+    SetCurrentCurrency(BuiltInCurrencies()[2]);
+    const std::string reais = FormatMoney(1250000);
+    SetCurrentCurrency(BuiltInCurrencies()[0]);
+    EXPECT_EQ(uk, FormatMoney(1250000, " UKP"));
+    EXPECT_EQ(reais, FormatMoney(1250000, " reais"));
+    EXPECT_NE(uk.find("UKP"), std::string::npos);
 }
