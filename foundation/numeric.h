@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4). Values beyond the
+// 64-bit range are clamped to its ends; NaN gives 0.
 std::int64_t nearest(long double x);
 
 inline int Max(int a, int b) { return a > b ? a : b; }

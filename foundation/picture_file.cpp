@@ -2,6 +2,7 @@
 
 #include "foundation/encoding.h"
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 
@@ -47,10 +48,17 @@ std::vector<std::uint8_t> AppendPictureChecksum(std::string_view fileName,
 }
 
 int CheckPictureFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return kPictureUnreadable;
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || data.size() < 5) return kPictureUnreadable;
+    std::vector<std::uint8_t> data;
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return kPictureUnreadable;
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad()) return kPictureUnreadable;
+    } catch (const std::exception&) {
+        // A folder or a device under a picture's name: the stream library reports it by throwing.
+        return kPictureUnreadable;
+    }
+    if (data.size() < 5) return kPictureUnreadable;
     const std::size_t body = data.size() - 4;
     std::uint32_t stored = 0;
     for (int i = 0; i < 4; ++i) stored |= static_cast<std::uint32_t>(data[body + i]) << (8 * i);
