@@ -52,7 +52,7 @@ line ~ /^[ \t]*$/ { next }
     while ((p = index(s, "%")) > 0) {
         rest = substr(s, p + 1)
         if (substr(rest, 1, 1) == "%") { s = substr(rest, 2); continue }
-        if (match(rest, /^([0-9]+:)?-?([0-9]+|\*)?(\.([0-9]+|\*))?[dDuUeEfFgGnNmMpPsSxX]/)) {
+        if (match(rest, /^([0-9]+:)?-?([0-9]+|\*)?(\.([0-9]+|\*))?[dDuUeEfFgGnNmMsSxX]/)) {
             dirs = dirs "%" substr(rest, 1, RLENGTH) " "
             s = substr(rest, RLENGTH + 1)
         } else {
