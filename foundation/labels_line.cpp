@@ -38,7 +38,7 @@ struct PairOption {
 // Every filler from the printable ASCII range whose coded character is safe too. The fillers run in an order
 // that starts at a point depending on the character and its position, so that the first option (the one
 // normally used) does not repeat the same filler all along the line.
-std::vector<PairOption> OptionsFor(unsigned char plain, std::size_t k, bool lastPair) {
+std::vector<PairOption> OptionsFor(unsigned char plain, std::size_t k, bool lastPair, bool firstOnly) {
     constexpr int kFirst = 33, kCount = 94; // '!' .. '~'
     std::vector<PairOption> options;
     const int start = static_cast<int>((plain * 31u + (k % 256) * 17u) % kCount);
@@ -47,6 +47,7 @@ std::vector<PairOption> OptionsFor(unsigned char plain, std::size_t k, bool last
         const auto coded = static_cast<unsigned char>((plain + k + filler % 80) % 256);
         if (!IsSafeLabelsByte(coded) || (lastPair && coded == ' ')) continue;
         options.push_back({filler + coded, static_cast<unsigned char>(filler), coded});
+        if (firstOnly) break;
     }
     return options;
 }
@@ -89,7 +90,7 @@ std::string EncodeLabelsLine(std::string_view text) {
     std::vector<std::size_t> chosen(m, 0);
     std::int64_t sum = 0;
     for (std::size_t k = 1; k <= m; ++k) {
-        options[k - 1] = OptionsFor(static_cast<unsigned char>(text[k - 1]), k, k == m);
+        options[k - 1] = OptionsFor(static_cast<unsigned char>(text[k - 1]), k, k == m, true);
         sum += options[k - 1].front().sum;
     }
 
@@ -98,6 +99,8 @@ std::string EncodeLabelsLine(std::string_view text) {
         // in a hundred, and long lines whose sum lands in a band where the first check character wraps
         // below 32). Look for the nearest sum whose check characters are safe and reach it by moving the
         // pairs' sums one pair at a time.
+        for (std::size_t k = 1; k <= m; ++k)
+            options[k - 1] = OptionsFor(static_cast<unsigned char>(text[k - 1]), k, k == m, false);
         std::int64_t minSum = 0, maxSum = 0;
         for (const auto& o : options) {
             int lo = o.front().sum, hi = o.front().sum;

@@ -1,0 +1,88 @@
+#include "foundation/languages.h"
+
+#include "foundation/errors.h"
+#include "foundation/texts.h"
+#include "labels_test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class LanguagesTest : public ::testing::Test {
+protected:
+    void AddLabels(const std::string& code, const std::vector<std::string>& header) {
+        std::vector<std::string> texts = header;
+        texts.resize(200);
+        texts[189] = "zero"; // text 190
+        texts.push_back("");
+        WriteTexts(LabelsFilePath(dir(), code), texts);
+    }
+    void AddCountries(const std::string& code, const std::vector<std::string>& lines) {
+        WriteTexts(CountryNamesFilePath(dir(), code), lines);
+    }
+    std::string dir() const { return folder.Path().string(); }
+    TempFolder folder;
+};
+
+TEST_F(LanguagesTest, OnlyCompleteLanguagesAreListedSortedByName) {
+    // Folder order and name order differ: "zz" is "Alpha", "aa" is "Zeta".
+    AddLabels("aa", {"KB2002 - LABEL", "aa Zeta", "ZET"});
+    AddCountries("aa", {"Countries 2000", "x", "x"});
+    AddLabels("zz", {"KB2002 - LABEL", "zz-Alpha", "ALP"});
+    AddCountries("zz", {"Old names", "zz", "x"}); // passes by its second line
+    // Not listed: a country names file that is missing, damaged, or names another language; a labels file
+    // with the wrong marker or a damaged first line; a folder without files.
+    AddLabels("mm", {"KB2002 - LABEL", "mm Missing countries", "MIS"});
+    AddLabels("dd", {"KB2002 - LABEL", "dd Damaged countries", "DAM"});
+    WriteRawLines(CountryNamesFilePath(dir(), "dd"), {"!^aS#\x88", "X", "X"});
+    AddLabels("oo", {"KB2002 - LABEL", "oo Other code", "OTH"});
+    AddCountries("oo", {"Countries", "pt", "x"});
+    AddLabels("ww", {"KB2002 - LABEX", "ww Wrong marker", "WRO"});
+    AddCountries("ww", {"Countries 2000", "x", "x"});
+    WriteRawLines(LabelsFilePath(dir(), "bb"), {"!^aS#\x88", "X", "X"});
+    AddCountries("bb", {"Countries 2000", "x", "x"});
+    std::filesystem::create_directories(folder.Path() / "Int" / "ee");
+    WriteRawLines((folder.Path() / "Int" / "plainfile").string(), {"X"});
+
+    const std::vector<TLangAvailable> languages = FindLanguages(dir());
+    ASSERT_EQ(languages.size(), 2u);
+    EXPECT_EQ(languages[0].code, "zz");
+    EXPECT_EQ(languages[0].name, "Alpha");
+    EXPECT_EQ(languages[0].flagFile, "ALP");
+    EXPECT_EQ(languages[1].code, "aa");
+    EXPECT_EQ(languages[1].name, "Zeta");
+    EXPECT_EQ(languages[1].flagFile, "ZET");
+}
+
+TEST_F(LanguagesTest, NoLanguageFolderGivesAnEmptyList) {
+    EXPECT_TRUE(FindLanguages(dir()).empty());
+}
+
+TEST(StartupLanguage, TheSettingWinsAndIsCutToTwoCharacters) {
+    int asked = 0;
+    const auto select = [&] {
+        ++asked;
+        return std::string("pt");
+    };
+    EXPECT_EQ(ChooseLanguageAtStart("english", select), "en");
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(ChooseLanguageAtStart("", select), "pt");
+    EXPECT_EQ(asked, 1);
+    // Cancelled or nothing to choose from: empty, and the program ends with exit code 1.
+    EXPECT_EQ(ChooseLanguageAtStart("", [] { return std::string(); }), "");
+    EXPECT_EQ(kNoLanguageExitCode, 1);
+}
+
+TEST_F(LanguagesTest, StartingALanguageOpensItsLabelsAndFillsTheSlots) {
+    AddLabels("aa", {"KB2002 - LABEL", "aa Zeta", "ZET"});
+    StartLanguage(dir(), "aa");
+    EXPECT_EQ(GetText(2), "aa Zeta");
+    EXPECT_EQ(SlotText(190), "zero");
+    CloseLabelsFile();
+    try {
+        StartLanguage(dir(), "qq");
+        ADD_FAILURE() << "a missing labels file was opened";
+    } catch (const EFileNotFound& e) {
+        EXPECT_EQ(e.what(), LabelsFilePath(dir(), "qq") + " not found or is invalid.");
+    }
+}
+} // namespace
