@@ -115,6 +115,10 @@ public:
     std::string PlainName() const;
     // The name with "*" for a star (cut to 20 characters).
     std::string DisplayName() const;
+    // The language's names: the short position name (2 characters), the long one, the behaviour.
+    static std::string PositionShortName(int position);
+    static std::string PositionLongName(int position);
+    static std::string BehaviourName(int behaviour);
     bool IsAvailable() const { return injuredGames == 0 && suspendedGames == 0; }
 
     // After a team-file record was read: age from the record, then the hidden numbers.

@@ -35,6 +35,10 @@ enum : int {
 // The slot of a category in the seven season totals, or -1.
 int FinanceSlot(int category);
 
+// A computer club's asking price cut down to a round amount: multiples of 100 000 from 2 000 000, of
+// 50 000 from 1 000 000, of 25 000 above 500 000, of 10 000 above 100 000, of 1 000 below.
+std::int32_t CutAskingPrice(std::int64_t price);
+
 // Flags of ChangeCoach / FindNewCoach.
 enum : int {
     nfFromOtherClub = 0x100, // coaches of happier, weaker clubs may be hired away
@@ -93,10 +97,10 @@ enum : int {
     tcRecord = 0x10,
     tcLoan = 0x20,
     tcBalance = 0x40,
-    tcTitles = 0x100,
+    tcMorale = 0x100,
     tcPrestige = 0x800,
     tcDivision = 0x1000,
-    tcTitles2 = 0x2000,
+    tcBoard = 0x2000,
 };
 
 class TTeam : public TKolObject {
@@ -189,6 +193,8 @@ public:
     long double NeedValue(const TPlayer& player) const;
     long double KeepValue(const TPlayer& player) const;
     void ExpireAbsences();
+    // lineStrength[p] := the sum of selectionScore of the playing players of position p.
+    void UpdateLineStrengths();
     // The relation (0 home, 1 assimilated, 2 foreign) of a nationality to this club's country.
     int RelationOf(const std::string& nationality) const;
 
@@ -227,11 +233,6 @@ public:
     TColor SatisfactionColour() const;
 
 private:
-    // Hands a player to the sale logic at `price` (an auction with that base price).
-    void SellAt(TPlayer& player, std::int32_t price);
-    // The wage review of ComputerRound; true when it offered a player for sale.
-    bool ReviewWages();
-
     TWorld& world_;
     std::int32_t balance_ = 0;
     std::int32_t balanceCopy_ = 1;

@@ -47,6 +47,7 @@ public:
     virtual void ShowRoundNews(const std::vector<TKolObject*>& news, const std::string& title) = 0;
     // A progress display: a title and a range, then positions; `ProgressDone` hides it.
     virtual void ProgressStart(const std::string& title, int range) = 0;
+    // A position of -1 keeps the position and only shows the text.
     virtual void ProgressPosition(int position, const std::string& text) = 0;
     virtual void ProgressDone() = 0;
     // A wait window that shows `text` until WaitDone.

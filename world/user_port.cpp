@@ -1,0 +1,84 @@
+#include "world/user_port.h"
+
+#include "world/world.h"
+
+namespace {
+
+template <class T> bool TakeFront(std::deque<T>& queue, T& value) {
+    if (queue.empty()) return false;
+    value = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+} // namespace
+
+void TScriptedUserPort::ClubScreen(TTeam& club) {
+    Calls.push_back("ClubScreen " + std::to_string(club.id));
+    if (ClubScreenHook)
+        ClubScreenHook(club);
+    else
+        club.AutoLineup();
+}
+
+bool TScriptedUserPort::AskSalary(TTeam& club, TPlayer& player, std::int32_t amount, int mode) {
+    Calls.push_back("AskSalary " + std::to_string(club.id) + " " + std::to_string(player.id) + " " +
+                    std::to_string(amount) + " " + std::to_string(mode));
+    bool answer = AutoAcceptSalary;
+    TakeFront(SalaryAnswers, answer);
+    return answer;
+}
+
+bool TScriptedUserPort::Invitation(TCoach& coach, TTeam& club) {
+    Calls.push_back("Invitation " + std::to_string(coach.id) + " " + std::to_string(club.id));
+    bool answer = AutoAcceptInvitation;
+    TakeFront(InvitationAnswers, answer);
+    return answer;
+}
+
+TPlayer* TScriptedUserPort::ObservedPlayerDrop(TCoach& coach) {
+    Calls.push_back("ObservedPlayerDrop " + std::to_string(coach.id));
+    if (AutoDropFirstObserved && !coach.observedPlayers.empty()) return coach.observedPlayers.front();
+    return nullptr;
+}
+
+std::int32_t TScriptedUserPort::AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice,
+                                             bool masked) {
+    Calls.push_back("AuctionOffer " + std::to_string(bidder.id) + " " + std::to_string(player.id) + " " +
+                    std::to_string(basePrice) + (masked ? " masked" : ""));
+    std::int32_t offer = -1;
+    TakeFront(AuctionOffers, offer);
+    return offer;
+}
+
+void TScriptedUserPort::AuctionShown(TTeam& seller, TPlayer& player, bool open) {
+    Calls.push_back(std::string(open ? "AuctionOpen " : "AuctionClose ") + std::to_string(seller.id) + " " +
+                    std::to_string(player.id));
+}
+
+void TScriptedUserPort::MessageBox(const std::string& text, const std::string& caption) {
+    Calls.push_back("MessageBox " + caption);
+    Messages.push_back(text);
+}
+
+TKolObject* TScriptedUserPort::ShowObjectList(const std::vector<TKolObject*>& objects,
+                                              const std::string& caption, std::uint32_t /*mask*/,
+                                              int /*flags*/, int /*selector*/) {
+    Calls.push_back("ShowObjectList " + caption + " " + std::to_string(objects.size()));
+    if (objects.empty()) return nullptr;
+    return ListPickHook ? ListPickHook(objects) : nullptr;
+}
+
+void TScriptedUserPort::ShowRoundNews(const std::vector<TKolObject*>& news, const std::string& title) {
+    Calls.push_back("ShowRoundNews " + title + " " + std::to_string(news.size()));
+}
+
+void TScriptedUserPort::ProgressStart(const std::string& title, int range) {
+    Calls.push_back("ProgressStart " + title + " " + std::to_string(range));
+}
+void TScriptedUserPort::ProgressPosition(int /*position*/, const std::string& /*text*/) {}
+void TScriptedUserPort::ProgressDone() {}
+void TScriptedUserPort::Wait(const std::string& text) {
+    Calls.push_back("Wait " + text);
+}
+void TScriptedUserPort::WaitDone() {}
