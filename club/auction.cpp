@@ -1,0 +1,146 @@
+#include "club/auction.h"
+
+#include "club/market.h"
+#include "foundation/file_helpers.h"
+#include "foundation/format_text.h"
+#include "foundation/kol_list.h"
+#include "foundation/money_format.h"
+#include "foundation/texts.h"
+#include "world/coach.h"
+#include "world/player.h"
+#include "world/records.h"
+#include "world/team.h"
+#include "world/world.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNotSoldText = 231;
+constexpr int kCashText = 232;
+constexpr int kSoldToText = 233;
+
+bool HumanActive(const TTeam& club) {
+    return club.coach && club.coach->IsHumanActive();
+}
+
+} // namespace
+
+TAuction::TAuction(TTeam& seller, TPlayer& player, std::int32_t basePrice)
+    : world_(seller.World()), seller_(seller), player_(player),
+      basePrice_(std::max<std::int32_t>(basePrice, 0) / 1000 * 1000),
+      askedSalary_(player.MarketValue(seller.priceFactor)) {
+    // The clubs of human coaches go behind all computer clubs. The exchange sort with this predicate also
+    // reorders clubs of the same kind, and the new order of the clubs list stays: later rules that walk the
+    // list depend on it.
+    world_.AllTeams.Pack();
+    SortList(world_.AllTeams, [](const TTeam* earlier, const TTeam* later) {
+        return !HumanActive(*earlier) && HumanActive(*later);
+    });
+    clubs_.assign(world_.AllTeams.begin(), world_.AllTeams.end());
+
+    while (next_ < clubs_.size() && !HumanActive(*clubs_[next_])) TakeBid(*clubs_[next_++]);
+
+    shown_ = world_.Options.viewAuction || HumanActive(seller_);
+    for (std::size_t i = next_; i < clubs_.size() && !shown_; ++i) shown_ = HumanWillBid(*clubs_[i]);
+    if (!shown_) Close();
+}
+
+bool TAuction::HumanWillBid(const TTeam& club) const {
+    if (!HumanActive(club) || !CanBuy(club, player_, seller_)) return false;
+    const int mode = club.coach->buyInAuction;
+    if (mode != 0 && !(mode == 1 && club.NeedValue(player_) > 1)) return false;
+    return club.balance() >= basePrice_;
+}
+
+TAuction::TState TAuction::NextBidder() {
+    if (state_ != TState::Bidding) return state_;
+    if (next_ >= clubs_.size()) {
+        Close();
+        return state_;
+    }
+    TTeam& club = *clubs_[next_++];
+    if (HumanWillBid(club)) TakeBid(club);
+    return state_;
+}
+
+void TAuction::TakeBid(TTeam& club) {
+    if (&club == &seller_) return;
+    if (!CanBuy(club, player_, seller_) || club.balance() < basePrice_) return;
+    if (HumanActive(club)) {
+        awaiting_ = &club;
+        state_ = TState::AwaitingHuman;
+        return;
+    }
+    RegisterOffer(club, MaxBid(club, player_, askedSalary_, false));
+}
+
+void TAuction::HumanOffer(std::int32_t thousands) {
+    if (state_ != TState::AwaitingHuman || !awaiting_) return;
+    TTeam& club = *awaiting_;
+    awaiting_ = nullptr;
+    state_ = TState::Bidding;
+    const std::int64_t offer = static_cast<std::int64_t>(std::max<std::int32_t>(thousands, 0)) * 1000;
+    if (club.balance() >= offer) RegisterOffer(club, offer);
+}
+
+void TAuction::RegisterOffer(TTeam& club, std::int64_t offer) {
+    if (offer < 0) return;
+    offer = offer / 1000 * 1000;
+    if (offer < basePrice_ || offer <= bestOffer_) return;
+    bestOffer_ = offer;
+    winner_ = &club;
+}
+
+void TAuction::Close() {
+    state_ = TState::Closed;
+    awaiting_ = nullptr;
+    if (winner_) {
+        if (HumanActive(*winner_)) PlayBeep();
+        CompleteSale();
+    } else
+        resultText_ = GetText(kNotSoldText);
+}
+
+void TAuction::CompleteSale() {
+    TTeam& buyer = *winner_;
+    const auto price = static_cast<std::int32_t>(std::min<std::int64_t>(bestOffer_, INT32_MAX));
+    player_.SignContract(askedSalary_);
+    seller_.RemovePlayer(player_);
+    buyer.AddPlayerPriced(player_);
+    seller_.BookMoney(fcSales, price);
+    buyer.BookMoney(fcPurchases, -price);
+    resultText_ =
+        Format(GetText(kSoldToText), {buyer.ShortName(), FormatMoney(price, world_.CurrencyRecord.suffix)});
+    if (buyer.coach) std::erase(buyer.coach->observedPlayers, &player_);
+
+    auto* record = new TLastTransfer(world_);
+    record->kind = 0;
+    record->buyerHuman = buyer.coach && buyer.coach->isHuman ? 1 : 0;
+    record->level = static_cast<std::int16_t>(player_.level());
+    record->sellerId = seller_.id;
+    record->buyerId = buyer.id;
+    record->player = &player_;
+    record->price = price;
+    record->age = static_cast<std::uint8_t>(player_.age());
+    world_.LastTransfersList.Add(record);
+}
+
+std::string TAuction::CashText(const TTeam& club) const {
+    return GetText(kCashText) + " " + FormatMoney(club.balance(), world_.CurrencyRecord.suffix);
+}
+
+bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice) {
+    TUserPort& port = seller.World().Port();
+    TAuction auction(seller, player, basePrice);
+    if (auction.Shown()) port.AuctionShown(seller, player, true);
+    while (auction.State() != TAuction::TState::Closed) {
+        if (auction.NextBidder() == TAuction::TState::AwaitingHuman) {
+            TTeam& bidder = *auction.AwaitingClub();
+            const bool masked = bidder.coach && bidder.coach->encryptOffers;
+            auction.HumanOffer(port.AuctionOffer(bidder, player, auction.BasePrice(), masked));
+        }
+    }
+    if (auction.Shown()) port.AuctionShown(seller, player, false);
+    return auction.Sold();
+}
