@@ -141,12 +141,16 @@ std::vector<SourceText> ReadSource(const std::string& path) {
     return texts;
 }
 
-// Every line up to the highest number, then one more empty entry: the last line of a labels file never yields
-// a text, so the highest real text must not be the last line.
+// Every line up to the highest number that holds a text, then one more empty entry: the last line of a labels
+// file never yields a text, so the highest real text must not be the last line. (So the listing of
+// `labels decode`, which shows that last entry, codes back to the same file.)
 std::vector<std::uint8_t> BuildLabelsFile(const std::vector<SourceText>& texts) {
+    std::size_t used = texts.size();
+    while (used > 0 && texts[used - 1].text.empty()) --used;
     std::string out;
     int line = 1;
-    for (const SourceText& t : texts) {
+    for (std::size_t i = 0; i < used; ++i) {
+        const SourceText& t = texts[i];
         for (; line < t.number; ++line) out += "X\r\n";
         out += t.text.empty() ? std::string("X") : EncodeLabelsLine(t.text);
         out += "\r\n";
