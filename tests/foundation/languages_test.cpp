@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 class LanguagesTest : public ::testing::Test {
 protected:
@@ -84,5 +86,21 @@ TEST_F(LanguagesTest, StartingALanguageOpensItsLabelsAndFillsTheSlots) {
     } catch (const EFileNotFound& e) {
         EXPECT_EQ(e.what(), LabelsFilePath(dir(), "qq") + " not found or is invalid.");
     }
+}
+} // namespace
+
+namespace {
+// The languages the build lays beside the programs pass the same discovery the game runs at start-up.
+TEST(ShippedLanguages, EnglishAndPortugueseAreFound) {
+    const std::string bin = std::string(KOLBRIN_BINARY_DIR) + "/bin";
+    if (!std::filesystem::is_directory(bin + "/Int")) GTEST_SKIP() << "the data folder is not built";
+    std::vector<std::string> codes;
+    for (const TLangAvailable& lang : FindLanguages(bin)) {
+        codes.push_back(lang.code);
+        EXPECT_FALSE(lang.name.empty());
+        EXPECT_FALSE(lang.flagFile.empty());
+    }
+    std::sort(codes.begin(), codes.end());
+    EXPECT_EQ(codes, (std::vector<std::string>{"en", "pt"}));
 }
 } // namespace
