@@ -1,0 +1,289 @@
+// kolbrin-data team dump FILE [--version 98|2002] | team export FILE [--version V] | team import JSON OUT |
+// team check DIR [--data GAMEDIR] [--lang CODE]
+//
+// A team file as JSON: every field of the header, the team record, the players and the coach, texts in
+// UTF-8. The JSON is driven by the same field tables as the reader and the writer, so a field added to a
+// record shows up here by itself. `export` prints what `import` accepts; importing an export writes the
+// same bytes (for every file a writer of this program produced: the lead block is always written as
+// "KBa" and zeros, and both star bytes of a player are written from one value).
+#include "tools/kolbrin-data/commands.h"
+
+#include "datafiles/countries.h"
+#include "datafiles/team_check.h"
+#include "datafiles/team_file.h"
+#include "foundation/encoding.h"
+#include "foundation/errors.h"
+#include "foundation/format_text.h"
+#include "foundation/texts.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+using json = nlohmann::ordered_json;
+
+namespace {
+constexpr const char* kUsage =
+    "team dump FILE [--version 98|2002] | team export FILE [--version 98|2002] | team import JSON OUT | "
+    "team check DIR [--data GAMEDIR] [--lang CODE]";
+
+[[noreturn]] void JsonError(const std::string& where, const std::string& reason) {
+    throw std::runtime_error(where + ": " + reason);
+}
+
+json DateToJson(const TScrambledDate& d) {
+    const TFileDate date = d.ToDate();
+    return {{"year", date.year},
+            {"month", date.month},
+            {"day", date.day},
+            {"raw", {d.words[0], d.words[1], d.words[2]}}};
+}
+
+// The raw words are kept when they still give the date shown, so an unedited date is written back as it
+// was (also one that no year/month/day would give); an edited date is scrambled afresh.
+TScrambledDate DateFromJson(const json& j, const std::string& where) {
+    if (!j.is_object()) JsonError(where, "a date must be an object with year, month and day");
+    TFileDate date;
+    try {
+        date = {j.at("year").get<int>(), j.at("month").get<int>(), j.at("day").get<int>()};
+    } catch (const json::exception&) {
+        JsonError(where, "a date needs the integers year, month and day");
+    }
+    if (j.contains("raw")) {
+        const json& raw = j["raw"];
+        if (!raw.is_array() || raw.size() != 3) JsonError(where + ".raw", "three 16-bit words expected");
+        TScrambledDate d;
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (!raw[i].is_number_unsigned() || raw[i].get<std::uint64_t>() > 0xFFFF)
+                JsonError(where + ".raw", "three 16-bit words expected");
+            d.words[i] = raw[i].get<std::uint16_t>();
+        }
+        if (d.ToDate() == date) return d;
+    }
+    return TScrambledDate::FromDate(date);
+}
+
+template <class R> json RecordToJson(const R& record, std::span<const TRecordField<R>> fields, int version) {
+    json j = json::object();
+    for (const TRecordField<R>& f : fields) {
+        if (version < f.minVersion || !f.inJson) continue;
+        switch (f.kind) {
+        case TFieldKind::Text:
+            j[f.name] = Cp1252ToUtf8(f.getText(record));
+            break;
+        case TFieldKind::Date6:
+            j[f.name] = DateToJson(TScrambledDate::FromRaw(f.getInt(record)));
+            break;
+        default:
+            j[f.name] = f.getInt(record);
+            break;
+        }
+    }
+    return j;
+}
+
+template <class R>
+void RecordFromJson(R& record, const json& j, std::span<const TRecordField<R>> fields, int version,
+                    const std::string& where) {
+    if (!j.is_object()) JsonError(where, "an object expected");
+    for (const TRecordField<R>& f : fields) {
+        if (version < f.minVersion || !f.inJson) continue;
+        const std::string at = where + "." + f.name;
+        if (!j.contains(f.name)) JsonError(at, "missing");
+        const json& v = j[f.name];
+        switch (f.kind) {
+        case TFieldKind::Text: {
+            if (!v.is_string()) JsonError(at, "a text expected");
+            const std::string text = Utf8ToCp1252(v.template get<std::string>());
+            if (static_cast<int>(text.size()) > f.width)
+                JsonError(at,
+                          std::to_string(text.size()) + " characters, at most " + std::to_string(f.width));
+            f.setText(record, text);
+            break;
+        }
+        case TFieldKind::Date6:
+            f.setInt(record, DateFromJson(v, at).Raw());
+            break;
+        default: {
+            if (!v.is_number_integer()) JsonError(at, "an integer expected");
+            const std::int64_t n = v.template get<std::int64_t>();
+            if (n < f.minValue || n > f.maxValue)
+                JsonError(at, std::to_string(n) + " is outside " + std::to_string(f.minValue) + ".." +
+                                  std::to_string(f.maxValue));
+            f.setInt(record, n);
+            break;
+        }
+        }
+    }
+    // A field repeated on disk (the second star byte) takes its value from its first appearance.
+}
+
+int VersionOfPath(const std::string& path) {
+    return fs::path(path).extension() == ".kot" ? kDataFormat98 : kDataFormat2002;
+}
+
+int ParseVersion(const std::string& text) {
+    if (text == "98") return kDataFormat98;
+    if (text == "2002") return kDataFormat2002;
+    throw std::runtime_error("--version must be 98 or 2002, not " + text);
+}
+
+json TeamToJson(const TTeamFile& f, int version, bool withDerived) {
+    json j;
+    j["version"] = version;
+    if (HasExtendedFormat(version)) {
+        j["header"] = RecordToJson<TFileHeader>(f.header, TFileHeader::Fields(), version);
+        j["headerOk"] = f.headerOk;
+    }
+    j["team"] = RecordToJson<TTeamAttr>(f.team, TTeamAttr::Fields(), version);
+    json players = json::array();
+    for (const TPlayerAttr& p : f.players) {
+        json pj = RecordToJson<TPlayerAttr>(p, TPlayerAttr::Fields(), version);
+        if (withDerived && !HasExtendedFormat(version)) {
+            // What the game makes of this older record (with stars allowed); not part of the file.
+            TPlayerAttr d = p;
+            d.DeriveOldFields(true);
+            pj["derived"] = {{"behaviour", d.Behaviour()}, {"star", d.Star()}, {"age", d.Age()}};
+        }
+        players.push_back(pj);
+    }
+    j["players"] = players;
+    j["coach"] = RecordToJson<TCoachAttr>(f.coach, TCoachAttr::Fields(), version);
+    return j;
+}
+
+TTeamFile TeamFromJson(const json& j, int& version) {
+    if (!j.is_object() || !j.contains("version") || !j["version"].is_number_integer())
+        JsonError("version", "missing (98 or 2002)");
+    version = ParseVersion(std::to_string(j["version"].get<std::int64_t>()));
+    TTeamFile f;
+    if (HasExtendedFormat(version)) {
+        if (!j.contains("header")) JsonError("header", "missing");
+        RecordFromJson<TFileHeader>(f.header, j["header"], TFileHeader::Fields(), version, "header");
+    }
+    if (!j.contains("team")) JsonError("team", "missing");
+    RecordFromJson<TTeamAttr>(f.team, j["team"], TTeamAttr::Fields(), version, "team");
+    if (!j.contains("players") || !j["players"].is_array()) JsonError("players", "an array expected");
+    if (j["players"].size() > 0x7FFF) JsonError("players", "too many");
+    for (std::size_t i = 0; i < j["players"].size(); ++i) {
+        TPlayerAttr p;
+        RecordFromJson<TPlayerAttr>(p, j["players"][i], TPlayerAttr::Fields(), version,
+                                    "players[" + std::to_string(i) + "]");
+        f.players.push_back(p);
+    }
+    if (!j.contains("coach")) JsonError("coach", "missing");
+    RecordFromJson<TCoachAttr>(f.coach, j["coach"], TCoachAttr::Fields(), version, "coach");
+    return f;
+}
+
+int DumpOrExport(const CommandArgs& args, bool withDerived) {
+    RequireArgs(args, 2, kUsage);
+    int version = VersionOfPath(args[1]);
+    for (std::size_t i = 2; i + 1 < args.size(); ++i)
+        if (args[i] == "--version") version = ParseVersion(args[i + 1]);
+    // An older record is shown as stored; what the game derives from it is listed beside it.
+    const TTeamFile f = TTeamFile::ReadFile(args[1], version, {.allowStar = true, .deriveOld = false});
+    std::printf("%s\n", TeamToJson(f, version, withDerived).dump(2).c_str());
+    return 0;
+}
+
+int Import(const CommandArgs& args) {
+    RequireArgs(args, 3, kUsage);
+    json j;
+    try {
+        j = json::parse(ReadWholeFile(args[1]));
+    } catch (const json::exception& e) {
+        throw std::runtime_error(args[1] + ": not JSON: " + e.what());
+    }
+    int version = 0;
+    TTeamFile f;
+    try {
+        f = TeamFromJson(j, version);
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error(args[1] + ": " + e.what());
+    }
+    f.WriteFile(args[2], version);
+    return 0;
+}
+
+// The text of a reason: the language text when a labels file is open, else the flag's name.
+std::string ReasonText(const TTeamCheckReason& r, TLabelsFile* labels) {
+    if (!labels) return r.name;
+    const std::string text = labels->GetText(r.text);
+    if (text.empty()) return r.name;
+    return Cp1252ToUtf8(r.formatNumber ? Format(text, {r.formatNumber}) : text);
+}
+
+int Check(const CommandArgs& args) {
+    RequireArgs(args, 2, kUsage);
+    const fs::path dir = args[1];
+    fs::path gameDir = fs::absolute(dir).parent_path();
+    std::string lang = "en";
+    for (std::size_t i = 2; i + 1 < args.size(); ++i) {
+        if (args[i] == "--data") gameDir = args[i + 1];
+        if (args[i] == "--lang") lang = args[i + 1];
+    }
+    if (!fs::is_directory(dir)) throw std::runtime_error(dir.string() + ": not a folder");
+    // The country rules need the country list and the groups of the game folder.
+    const fs::path langDir = gameDir / "Int" / lang;
+    ResetCountries();
+    LoadCountryNames((langDir / CountryNamesFileName(lang)).string(), lang);
+    LoadCountryGroups(gameDir.string(), [](const std::string& text, const std::string& caption) {
+        std::fprintf(stderr, "kolbrin-data: %s: %s\n", caption.c_str(), text.c_str());
+    });
+    std::unique_ptr<TLabelsFile> labels;
+    try {
+        labels = std::make_unique<TLabelsFile>((langDir / ("KOLB2002_01_" + lang + ".kbl")).string());
+    } catch (const std::exception&) {
+        labels.reset(); // the flag names stand in
+    }
+
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const std::string ext = entry.path().extension().string();
+        if (entry.is_regular_file() && (ext == ".kbt" || ext == ".kot"))
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    int invalid = 0;
+    for (const std::string& name : names) {
+        const std::string path = (dir / name).string();
+        TTeamFile f;
+        try {
+            f = TTeamFile::ReadFile(path, VersionOfPath(path));
+        } catch (const std::exception& e) {
+            std::printf("%s unreadable: %s\n", name.c_str(), e.what());
+            ++invalid;
+            continue;
+        }
+        std::vector<std::string> others;
+        for (const std::string& n : names)
+            if (n != name) others.push_back(n);
+        std::vector<const TPlayerAttr*> players;
+        for (const TPlayerAttr& p : f.players) players.push_back(&p);
+        const std::uint32_t flags = ComputeTeamCheckFlags(f.team, players, &f.coach, name, others);
+        if (flags == 0) continue;
+        ++invalid;
+        std::string reasons;
+        for (const TTeamCheckReason& r : TeamCheckReasons())
+            if (flags & r.bit) reasons += (reasons.empty() ? "" : "; ") + ReasonText(r, labels.get());
+        std::printf("%s 0x%03X %s\n", name.c_str(), flags, reasons.c_str());
+    }
+    return invalid ? 1 : 0;
+}
+
+int Team(const CommandArgs& args) {
+    RequireArgs(args, 1, kUsage);
+    if (args[0] == "dump") return DumpOrExport(args, true);
+    if (args[0] == "export") return DumpOrExport(args, false);
+    if (args[0] == "import") return Import(args);
+    if (args[0] == "check") return Check(args);
+    throw std::runtime_error("usage: kolbrin-data " + std::string(kUsage));
+}
+
+const CommandRegistration kTeamCommand("team", kUsage, Team);
+} // namespace
