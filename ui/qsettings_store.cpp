@@ -1,11 +1,10 @@
 #include "ui/qsettings_store.h"
 
-#include "foundation/encoding.h"
+#include "ui/qt_text.h"
 
 namespace {
 QString Key(const std::string& section, const std::string& name) {
-    return QString::fromStdString(Cp1252ToUtf8(section)) + QLatin1Char('/') +
-           QString::fromStdString(Cp1252ToUtf8(name));
+    return ToQString(section) + QLatin1Char('/') + ToQString(name);
 }
 } // namespace
 
@@ -18,7 +17,7 @@ std::string TQSettingsStore::ReadString(const std::string& section, const std::s
                                         const std::string& def) {
     const QVariant v = settings_->value(Key(section, name));
     if (!v.isValid()) return def;
-    return Utf8ToCp1252(v.toString().toStdString());
+    return FromQString(v.toString());
 }
 
 int TQSettingsStore::ReadInteger(const std::string& section, const std::string& name, int def) {
@@ -43,7 +42,7 @@ bool TQSettingsStore::ReadBool(const std::string& section, const std::string& na
 
 void TQSettingsStore::WriteString(const std::string& section, const std::string& name,
                                   const std::string& value) {
-    settings_->setValue(Key(section, name), QString::fromStdString(Cp1252ToUtf8(value)));
+    settings_->setValue(Key(section, name), ToQString(value));
 }
 
 void TQSettingsStore::WriteInteger(const std::string& section, const std::string& name, int value) {
