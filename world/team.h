@@ -188,7 +188,8 @@ public:
     // pending transfers are executed.
     void CompleteTransfer(TPlayer& player, TTeam& buyer, std::int32_t price);
     void SetAskingPrices();
-    void OfferForSale(TPlayer& player);
+    // Hands the player to an auction; returns the base price it asked.
+    std::int32_t OfferForSale(TPlayer& player);
     void BuyPlayer();
     long double NeedValue(const TPlayer& player) const;
     long double KeepValue(const TPlayer& player) const;

@@ -105,7 +105,7 @@ void TTeam::ComputerManagement(bool offeredInReview) {
     AutoLineup();
 }
 
-void TTeam::OfferForSale(TPlayer& player) {
+std::int32_t TTeam::OfferForSale(TPlayer& player) {
     if (player.id != salePlayerId) salePriceFactor = 1.0L;
     if (squadSize == MaxSquad && salePriceFactor == 1.0L) salePriceFactor = 0.8L;
     std::int64_t price = nearest(salePriceFactor * player.BasePrice() * world_.TransferPriceFactor * 1.4L);
@@ -114,6 +114,7 @@ void TTeam::OfferForSale(TPlayer& player) {
     salePlayerId = player.id;
     if (salePriceFactor > 0) salePriceFactor -= 0.1L;
     Auction(*this, player, static_cast<std::int32_t>(price));
+    return static_cast<std::int32_t>(price);
 }
 
 void TTeam::SetAskingPrices() {
