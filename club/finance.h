@@ -2,7 +2,14 @@
 // The money rules of a club: ticket prices, stadium works, loans and interest. The formulas take the
 // currency's numbers (money step S, multiplier M, ticket rounding unit U) and the economy's price level as
 // arguments, so that they hold for any currency and are checked without a running career.
+#include "foundation/kol_object.h"
+
+#include <array>
 #include <cstdint>
+#include <string>
+
+class TTeam;
+struct CurrencyRecord;
 
 // Kind of the game a ticket is sold for: a cup tie costs half as much again as a league game.
 constexpr int kCupGameKind = 1;
@@ -32,3 +39,67 @@ std::int32_t LoanLimit(int averageLevel, long double supportFactor, long double 
 // them, up to the limit.
 int ComputerLoanSteps(std::int32_t balance, std::int32_t loan, std::int32_t wageBill, std::int32_t limit,
                       std::int32_t moneyStep);
+
+// ---- A club's money ----
+
+// The loan limit of a club: its squad's average level, its supporters' mood and the world's prices.
+std::int32_t LoanLimit(const TTeam& club);
+// A computer club's loan steps before a game (see ComputerLoanSteps), booked on the club.
+void ComputerLoans(TTeam& club);
+
+// The loan dialog of a human coach: the limit it shows (never below the present loan), and whether one
+// step may be borrowed (below the limit) or repaid (a loan left and more than one step of money).
+std::int32_t LoanDialogLimit(const TTeam& club);
+bool CanBorrow(const TTeam& club);
+bool CanRepay(const TTeam& club);
+// One step each; false (nothing changes) when the dialog's button would be disabled.
+bool HumanBorrow(TTeam& club);
+bool HumanRepay(TTeam& club);
+
+// The stadium works of a human coach: possible while the club can pay the works of its present class and
+// the stadium is below the largest class. The works are paid at the price of the class they reach, so
+// growing into class 6 or 14 costs the dearer band. False when not possible.
+bool CanEnlargeStadium(const TTeam& club);
+bool HumanEnlargeStadium(TTeam& club);
+// A computer club builds when its stadium is at least four-fifths full, can grow, and the works plus two
+// wage bills stay below its balance; paid at the price of the class reached. True when it built.
+bool ComputerStadiumWorks(TTeam& club, std::int32_t wageBill);
+
+// The ticket price as the club screen shows it: in thousandths with the sub-unit word when the currency
+// asks for it, with two decimals when the rounding unit is below 1, else whole.
+std::string TicketPriceText(long double price, const CurrencyRecord& currency);
+
+// ---- The finance table ----
+
+// One season's account: the seven booked categories in the order 1, 2, 3, 21, 22, 23, 24.
+using TSeasonAccount = std::array<std::int32_t, 7>;
+
+// Rows 0..13 of the finance table over up to three season accounts (the current one first): season,
+// income heading, the three incomes, expenses heading, salaries, transfers, stadium, interest, a line,
+// total income, total expenses and the result. A missing account leaves its column blank; missing
+// accounts at the end have no column.
+class TThreeBalances : public TKolObject {
+public:
+    static constexpr int kRows = 14;
+    static constexpr int kLabelWidth = 170;
+    static constexpr int kAmountWidth = 120;
+
+    TThreeBalances(std::int32_t seasonYear, std::string suffix, const TSeasonAccount* current,
+                   const TSeasonAccount* previous = nullptr, const TSeasonAccount* beforeThat = nullptr);
+    // The club's three accounts, or only the current one.
+    static TThreeBalances OfClub(const TTeam& club, bool currentOnly);
+
+    // Row 0.
+    std::string GetListText(int mask) const override;
+    // The row given by `selector` (0..13); any other row is empty.
+    std::string GetListTextEx(int mask, int selector) const override;
+    void SetupColumns(TColumnList& header, bool numbered, int a, int b) const override;
+
+private:
+    // One amount column per account up to the last one present.
+    std::size_t ColumnCount() const;
+
+    std::int32_t seasonYear_;
+    std::string suffix_;
+    std::array<const TSeasonAccount*, 3> accounts_;
+};
