@@ -2,6 +2,7 @@
 
 #include "datafiles/countries.h"
 #include "foundation/picture_file.h"
+#include "ui/about_box.h"
 #include "ui/qt_text.h"
 
 #include <QApplication>
@@ -30,6 +31,19 @@ QPixmap LoadFlag(const std::string& gameDir, const std::string& flagCode) {
     if (picture.isNull()) return {};
     return picture.scaled(kFlagWidth, kFlagHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
+
+// The top of the dialog: the title picture, since the dialog has no words of its own to show yet.
+class TBanner final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return {360, 150}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        PaintAboutPicture(p, rect(), QCoreApplication::applicationName(), QString());
+    }
+};
 
 // Draws a row: the flag at the left, the name 5 pixels to its right.
 class TFlagItemDelegate final : public QStyledItemDelegate {
@@ -92,9 +106,13 @@ TSelectLangDlg::TSelectLangDlg(std::vector<TLangAvailable> languages, const std:
     connect(okBtn_, &QPushButton::clicked, this, &TSelectLangDlg::OKBtnClick);
     connect(cancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 18);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(new TBanner(this));
+    auto* layout = new QVBoxLayout;
+    layout->setContentsMargins(24, 12, 24, 18);
     layout->setSpacing(18);
+    outer->addLayout(layout);
     layout->addWidget(comboLanguage_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,9 +1,96 @@
+// The game program: settings, language, labels file and text slots, then the main window, which runs the
+// career. The game folder is the program's own folder unless --data-dir names another.
+#include "foundation/encoding.h"
+#include "foundation/errors.h"
+#include "foundation/file_helpers.h"
+#include "foundation/kol_log.h"
+#include "foundation/languages.h"
+#include "foundation/settings.h"
+#include "foundation/texts.h"
+#include "ui/about_box.h"
+#include "ui/game_main_window.h"
+#include "ui/qsettings_store.h"
+#include "ui/qt_text.h"
+#include "ui/select_lang_dlg.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <iostream>
+
+namespace {
+constexpr const char* kApplicationTitle = "Kolbrin 2002";
+constexpr const char* kVersion = "0.1";
+
+// The game folder: --data-dir DIR (or --data-dir=DIR), else the program's folder.
+QString GameFolder(const QStringList& args) {
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == "--data-dir" && i + 1 < args.size()) return QDir(args[i + 1]).absolutePath();
+        if (args[i].startsWith("--data-dir=")) return QDir(args[i].mid(11)).absolutePath();
+    }
+    return QCoreApplication::applicationDirPath();
+}
+
+// A start-up failure that ends the program: on the error stream and in a message box.
+int Fail(const std::string& message) {
+    std::cerr << Cp1252ToUtf8(message) << std::endl;
+    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), ToQString(message));
+    return kNoLanguageExitCode;
+}
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    QCoreApplication::setOrganizationName("Kolbrin");
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    QCoreApplication::setApplicationVersion(kVersion);
+
+    // The log lives in the per-user data folder; without it the program runs on.
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    OpenLogFile(FromQString(userData), kApplicationTitle);
+
+    TQSettingsStore store;
+    TGameSettings& settings = GameSettings();
+    // The game folder is written at every start, so a moved game folder is picked up by itself.
+    const std::string gameDir = FromQString(GameFolder(QCoreApplication::arguments()));
+    WriteSetting(store, kSettingDirectory, gameDir);
+    LoadSettings(store, settings);
+    QDir::setCurrent(ToQString(settings.directory));
+    SetBeepHandler([] { QApplication::beep(); }, [] { return GameSettings().sound; });
+
+    const std::string code =
+        ChooseLanguageAtStart(settings.language, [&] { return SelectLanguage(settings.directory); });
+    if (code.empty()) return kNoLanguageExitCode;
+    if (code != settings.language) {
+        // Remembered, so the question is asked only once.
+        WriteSetting(store, kSettingLanguage, code);
+        settings.language = code;
+        store.Sync();
+    }
+    try {
+        StartLanguage(settings.directory, code);
+    } catch (const EFileNotFound& e) {
+        return Fail(e.what());
+    } catch (const EInvalidFile& e) {
+        return Fail(LabelsFilePath(settings.directory, code) + ": " + e.what());
+    }
+    FillGameTimeProfiles([](int n) { return GetText(n); });
+
+    LoadGameOptions(store, settings);
+    TmainWindow window;
+    // Borderless and covering the screen.
+    window.setGeometry(window.screen()->geometry());
+    window.show();
+    if (settings.displayInitScreen)
+        QTimer::singleShot(0, &window, [&window] { ShowAboutBox(TAboutBox::Mode::Start, &window); });
+    const int result = app.exec();
+
+    SaveSettings(store, settings);
+    CloseLabelsFile();
+    store.Sync();
+    CloseLogFile();
+    return result;
 }
