@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# A mistake in the world's sources stops the build with a one-line reason that names the place, instead of
+# shipping a file the game would refuse or misread: a value out of range, a name too long for its field or
+# outside Windows-1252, an unknown country, a club that fails the team check, two clubs with the same
+# team file name, a country without a flag.
+#
+# Arguments: <kolbrin-data path> <build dir> <source dir>.
+set -u
+
+tool=${1:?usage: world_sources.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
+src=${3:?usage: world_sources.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+problems=0
+fail() {
+    echo "FAIL: $*"
+    problems=$((problems + 1))
+}
+
+# case NAME FILE SED-SCRIPT EXPECTED-MESSAGE-PATTERN: applies the sed script to a copy of the sources and
+# expects build-data to fail with a message matching the pattern.
+case_() {
+    local name=$1 file=$2 script=$3 pattern=$4
+    rm -rf "$tmp/data" "$tmp/out"
+    cp -r "$src/data" "$tmp/data"
+    sed -i "$script" "$tmp/data/world/$file"
+    if cmp -s "$src/data/world/$file" "$tmp/data/world/$file"; then
+        fail "$name: the edit changed nothing"
+        return
+    fi
+    if "$tool" build-data "$tmp/out" --source "$tmp/data" >"$tmp/stdout.txt" 2>"$tmp/stderr.txt"; then
+        fail "$name: the build succeeded"
+        return
+    fi
+    if ! grep -Eq "$pattern" "$tmp/stderr.txt"; then
+        fail "$name: message does not match /$pattern/:"
+        cat "$tmp/stderr.txt"
+    fi
+    [ "$(wc -l <"$tmp/stderr.txt")" -eq 1 ] || fail "$name: the reason is not one line"
+}
+
+# The unchanged sources build.
+"$tool" build-data "$tmp/good" --source "$src/data" >/dev/null 2>&1 || fail "the shipped sources do not build"
+
+case_ "level out of range" clubs/POR.txt '0,/^club   | POR | 20 |/s//club   | POR | 21 |/' \
+    'clubs/POR\.txt:[0-9]+: level "21"'
+case_ "unknown position" clubs/ENG.txt '0,/^player | MF/s//player | XX/' 'clubs/ENG\.txt:[0-9]+: position "XX"'
+case_ "player name too long" clubs/ESP.txt '0,/^\(player | FW | \)\([^|]*\) |/s//\1Maximiliano Bartolomeo Z |/' \
+    'clubs/ESP\.txt:[0-9]+: player name .* longer than 20'
+case_ "character outside Windows-1252" referees.txt '0,/^POR | /s//POR | Łukasz /' \
+    'referees\.txt:[0-9]+: .*Windows-1252'
+case_ "unknown nationality" clubs/ITA.txt '0,/^\(player | [A-Z][A-Z] | [^|]*\)| ITA |/s//\1| XYZ |/' \
+    'unknown nationality XYZ'
+case_ "age out of range" clubs/GER.txt '0,/^\(player | [A-Z][A-Z] | [^|]*| GER | \)[0-9]*/s//\112/' \
+    'clubs/GER\.txt:[0-9]+: age "12"'
+# The first defender of the first club seven more times: at least 21 players.
+case_ "too many players" clubs/NED.txt '0,/^\(player | DF.*\)$/s//\1\n\1\n\1\n\1\n\1\n\1\n\1\n\1/' \
+    'clubs/NED\.txt:[0-9]+: .*fails the team check: .*TooManyPlayers'
+# "R.S.C. Márrode" and the club "RSC Marrode" both make the file RSCMarrode.kbt.
+case_ "same team file name" clubs/BEL.txt 's/| KSK Marsart |/| R.S.C. Márrode |/' 'file name RSCMarrode\.kbt is taken'
+case_ "group member unknown" groups.txt 's/| POR ENG/| POR QQQ ENG/' 'unknown country QQQ'
+case_ "country without a flag" flags.txt '/^SCO |/d' 'no flag for SCO'
+case_ "referee of an unknown country" referees.txt '0,/^ENG | /s//ZZZ | /' 'unknown country ZZZ'
+
+if [ "$problems" -ne 0 ]; then
+    echo "$problems problem(s)"
+    exit 1
+fi
+echo "every damaged source was refused"
