@@ -133,7 +133,16 @@ std::string TAuction::CashText(const TTeam& club) const {
 bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice) {
     TUserPort& port = seller.World().Port();
     TAuction auction(seller, player, basePrice);
-    if (auction.Shown()) port.AuctionShown(seller, player, true);
+    if (!auction.Shown()) return auction.Sold();
+    if (auto* pacer = dynamic_cast<TAuctionPacer*>(&port)) {
+        pacer->PaceAuction(auction);
+        // A pacer that gave up early leaves nothing half done: the remaining clubs are asked without pause
+        // and an awaited offer counts as withdrawn.
+        while (auction.State() != TAuction::TState::Closed)
+            if (auction.NextBidder() == TAuction::TState::AwaitingHuman) auction.HumanOffer(-1);
+        return auction.Sold();
+    }
+    port.AuctionShown(seller, player, true);
     while (auction.State() != TAuction::TState::Closed) {
         if (auction.NextBidder() == TAuction::TState::AwaitingHuman) {
             TTeam& bidder = *auction.AwaitingClub();
@@ -141,6 +150,6 @@ bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice) {
             auction.HumanOffer(port.AuctionOffer(bidder, player, auction.BasePrice(), masked));
         }
     }
-    if (auction.Shown()) port.AuctionShown(seller, player, false);
+    port.AuctionShown(seller, player, false);
     return auction.Sold();
 }

@@ -77,6 +77,16 @@ private:
     std::string resultText_;
 };
 
+// A user port that paces auctions itself (a dialog with a timer) also derives from this: Auction() then
+// hands it every auction that is to be shown, and the port calls NextBidder() and HumanOffer() until the
+// auction is closed. A port without it is asked for each human offer and the auction runs without pause.
+class TAuctionPacer {
+public:
+    virtual ~TAuctionPacer() = default;
+    // Must return only once the auction is closed.
+    virtual void PaceAuction(TAuction& auction) = 0;
+};
+
 // Runs an auction of `player` by `seller` to its end through the world's user port (shown when it has to
 // be, with the human offers asked from the port). True when the player was sold.
 bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice);

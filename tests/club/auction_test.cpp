@@ -143,3 +143,42 @@ TEST(Auction, SteppedByAFrontEnd) {
     // Once closed, more steps change nothing.
     EXPECT_EQ(auction.NextBidder(), TAuction::TState::Closed);
 }
+
+namespace {
+
+// A front end that paces the auction itself: it counts its steps and types one offer.
+class PacingPort : public TScriptedUserPort, public TAuctionPacer {
+public:
+    int steps = 0;
+    bool giveUpAtOnce = false;
+    void PaceAuction(TAuction& auction) override {
+        if (giveUpAtOnce) return;
+        while (auction.State() != TAuction::TState::Closed) {
+            ++steps;
+            if (auction.NextBidder() == TAuction::TState::AwaitingHuman) auction.HumanOffer(250);
+        }
+    }
+};
+
+} // namespace
+
+TEST(Auction, APacingFrontEndDrivesTheSteps) {
+    ClubWorld w;
+    PacingPort pacer;
+    w.world.SetPort(pacer);
+    TTeam& seller = w.AddClub("Seller", 2, 6, 6, 4);
+    TTeam& human = w.AddClub("Human", 2, 6, 6, 4, 1000000, true);
+    TPlayer& p = ClubWorld::FirstAt(seller, 3);
+    EXPECT_TRUE(Auction(seller, p, 0));
+    EXPECT_EQ(p.Club(), &human);
+    EXPECT_EQ(human.balance(), 750000);
+    // Asking the human club, then closing: two steps; the port's own questions were not used.
+    EXPECT_EQ(pacer.steps, 2);
+    EXPECT_TRUE(pacer.Calls.empty());
+
+    // A pacer that returns early: the auction still ends, the awaited offer withdrawn.
+    pacer.giveUpAtOnce = true;
+    TPlayer& q = ClubWorld::FirstAt(seller, 2);
+    EXPECT_FALSE(Auction(seller, q, 0));
+    EXPECT_EQ(q.Club(), &seller);
+}
