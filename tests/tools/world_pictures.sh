@@ -75,6 +75,23 @@ for f in "$out"/flags/*.bmp; do
 done | sort | uniq -d >"$tmp/same.txt"
 [ -s "$tmp/same.txt" ] && fail "$(wc -l <"$tmp/same.txt") flag picture(s) shared by several countries"
 
+# --- the pixels: rows bottom-up, blue-green-red, as the flag source says ---
+# The colour "#RRGGBB" of pixel (x, y), y counted from the top, of a 40 x 28 flag (rows of 120 bytes).
+pixel() {
+    od -An -tx1 -j $((54 + (27 - $3) * 120 + $2 * 3)) -N 3 "$1" | awk '{print toupper("#" $3 $2 $1)}'
+}
+for pattern in hbi vbi; do
+    line=$(grep -m1 "| $pattern |" "$src/data/world/flags.txt") || {
+        fail "no $pattern flag to look at"
+        continue
+    }
+    code=${line%% *}
+    read -r first second <<<"$(echo "$line" | awk -F'|' '{print $3}')"
+    if [ "$pattern" = hbi ]; then a=$(pixel "$out/flags/$code.bmp" 20 5) b=$(pixel "$out/flags/$code.bmp" 20 22)
+    else a=$(pixel "$out/flags/$code.bmp" 8 14) b=$(pixel "$out/flags/$code.bmp" 31 14); fi
+    [ "$a" = "$first" ] && [ "$b" = "$second" ] || fail "$code ($pattern $first $second) shows $a and $b"
+done
+
 # --- the trailer belongs to the file: a changed byte or another name breaks it ---
 cp "$out/flags/POR.bmp" "$tmp/POR.bmp"
 old=$(le "$tmp/POR.bmp" 100 1)
