@@ -1,3 +1,4 @@
+#include "datafiles/player_attr.h"
 #include "foundation/kol_random.h"
 #include "world/coach.h"
 #include "world/division.h"
@@ -143,4 +144,34 @@ TEST(DivisionTable, SortAndClassify) {
     w.top->ClassifyTable(18);
     EXPECT_EQ(w.clubs[2]->season.tableStatus, 1);
     EXPECT_EQ(w.clubs[0]->season.tableStatus, 4);
+}
+
+TEST(DivisionLevels, EachPlaceOfTheTablePullsTowardALowerLevel) {
+    LeagueWorld w;
+    // One worn outfield player of level 97 in each of the first three clubs of the top table, and one in
+    // a club of the pool. A worn player drops a level when above the club's reference level minus 10.
+    std::vector<TPlayer*> worn;
+    auto addWorn = [&](TTeam& team) {
+        auto* p = new TPlayer(w.world);
+        p->attr->SetPosition(2);
+        p->SetLevel(97);
+        p->matchState.wearCounter = -1;
+        w.world.AllPlayers.Add(p);
+        team.AddPlayer(*p);
+        worn.push_back(p);
+    };
+    for (int j = 0; j < 3; ++j) addWorn(*w.top->teams[j]);
+    auto* pool = new TTeam(w.world);
+    w.world.AllTeams.Add(pool);
+    w.world.Divisions[4]->teams.Add(pool);
+    addWorn(*pool);
+    worn[3]->SetLevel(5);
+
+    ApplyLevelEvolution(w.world.Divisions);
+    // Index 0: 110 - 10 = 100, 97 is not above it. Index 1: 96. Index 2: 92.
+    EXPECT_EQ(worn[0]->level(), 97);
+    EXPECT_EQ(worn[1]->level(), 96);
+    EXPECT_EQ(worn[2]->level(), 96);
+    // The pool plays no league and is left alone.
+    EXPECT_EQ(worn[3]->level(), 5);
 }
