@@ -1,0 +1,64 @@
+// The currency dialog: preselection from the setting, and the choice made current and remembered.
+#include "ui/currency_dlg.h"
+
+#include "foundation/currency.h"
+#include "foundation/settings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+void Choose(TSettingsStore& store, const std::function<void(TcurrencyDlg&)>& act) {
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<TcurrencyDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dlg != nullptr);
+        act(*dlg);
+    });
+    ChooseCurrency(store);
+}
+} // namespace
+
+class CurrencyDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsTheFourNamesAndPreselectsTheStoredOne() {
+        TMemorySettingsStore store;
+        TcurrencyDlg none(store);
+        QCOMPARE(none.ComboCurrency()->count(), 4);
+        QCOMPARE(none.ComboCurrency()->itemText(2), QString("Reais (Brasil)"));
+        QCOMPARE(none.ComboCurrency()->currentIndex(), 0);
+
+        WriteSetting(store, kSettingCurrency, std::string("UK Pounds"));
+        TcurrencyDlg stored(store);
+        QCOMPARE(stored.ComboCurrency()->currentIndex(), 3);
+
+        WriteSetting(store, kSettingCurrency, std::string("Pesetas"));
+        TcurrencyDlg unknown(store);
+        QCOMPARE(unknown.ComboCurrency()->currentIndex(), 0);
+    }
+
+    void theChosenRowBecomesCurrentAndIsStored() {
+        TMemorySettingsStore store;
+        Choose(store, [](TcurrencyDlg& d) {
+            d.ComboCurrency()->setCurrentIndex(1);
+            d.OKBtn()->click();
+        });
+        QCOMPARE(CurrentCurrency().name, std::string("US Dollars"));
+        QCOMPARE(ReadSetting(store, kSettingCurrency), std::string("US Dollars"));
+
+        // Closing the window another way still leaves a currency chosen.
+        Choose(store, [](TcurrencyDlg& d) {
+            d.ComboCurrency()->setCurrentIndex(3);
+            d.reject();
+        });
+        QCOMPARE(CurrentCurrency().moneyStep, 250000);
+        QCOMPARE(ReadSetting(store, kSettingCurrency), std::string("UK Pounds"));
+        SetCurrentCurrency(BuiltInCurrencies()[0]);
+    }
+};
+
+QTEST_MAIN(CurrencyDlgTest)
+#include "currency_dlg_test.moc"
