@@ -1,6 +1,7 @@
 #include "foundation/languages.h"
 
 #include "foundation/errors.h"
+#include "foundation/kol_log.h"
 #include "foundation/texts.h"
 
 #include <algorithm>
@@ -46,6 +47,7 @@ bool CountryNamesFileValid(const std::string& path, const std::string& code) {
         if (file.GetText(1) == kCountryNamesMarker) return true;
         return file.GetText(2) == code;
     } catch (const EFileNotFound&) {
+        Trace(1, "File not found: %s", path);
         return false;
     } catch (const EInvalidFile&) {
         return false;
