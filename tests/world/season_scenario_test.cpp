@@ -1,0 +1,234 @@
+// A seeded season of the computer management: a world built from team files the way a new career builds
+// it, then 18 matchdays in which every club prepares (selling, pricing, buying, loans, stadium, line-up),
+// pays its wages and interest, and the pending transfers are executed. No match is played; what is checked
+// are the invariants of the market and the money, after every matchday.
+#include "world_fixture.h"
+
+#include "club/market.h"
+#include "datafiles/team_file.h"
+#include "foundation/kol_random.h"
+#include "foundation/numeric.h"
+#include "world/division.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+using namespace worldtest;
+
+namespace {
+
+constexpr int kClubs = 60;
+
+// The shipped team files when the data folder has been laid out, strongest level first (file-name order
+// within a level); otherwise team files made here, so the scenario never depends on the build order.
+std::vector<TTeamFile> TeamFiles() {
+    std::vector<TTeamFile> files;
+    const std::filesystem::path dir = std::filesystem::path(KOLBRIN_BINARY_DIR) / "bin" / "Teams";
+    std::error_code ec;
+    if (std::filesystem::is_directory(dir, ec)) {
+        std::vector<std::filesystem::path> paths;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            if (entry.path().extension() == ".kbt") paths.push_back(entry.path());
+        std::sort(paths.begin(), paths.end());
+        for (const auto& path : paths) files.push_back(TTeamFile::ReadFile(path.string(), kDataFormat2002));
+        std::stable_sort(files.begin(), files.end(), [](const TTeamFile& a, const TTeamFile& b) {
+            return a.team.Level() > b.team.Level();
+        });
+    }
+    if (files.size() >= static_cast<std::size_t>(kClubs)) {
+        files.resize(kClubs);
+        return files;
+    }
+    files.clear();
+    static const char* const kCountries[] = {"POR", "ESP", "ITA", "BRA"};
+    for (int c = 0; c < kClubs; ++c) {
+        TTeamFile file;
+        file.team.SetName("Club " + std::to_string(c));
+        file.team.SetShortName("Club " + std::to_string(c));
+        file.team.SetCountry(kCountries[c % 4]);
+        file.coach.SetName("Coach " + std::to_string(c));
+        const int size = 14 + c % 7;
+        for (int i = 0; i < size; ++i) {
+            TPlayerAttr p;
+            p.SetName("P" + std::to_string(c) + "x" + std::to_string(i));
+            p.SetPosition(static_cast<std::uint8_t>(i < 2 ? 0 : 1 + i % 3));
+            p.SetNationality(kCountries[(c + (i % 5 == 0 ? 1 : 0)) % 4]);
+            p.SetBehaviour(static_cast<std::uint8_t>(i % 6));
+            p.SetAge(18 + (c + i) % 19);
+            p.SetStar(i == 3 ? 1 : 0);
+            file.players.push_back(p);
+        }
+        files.push_back(file);
+    }
+    return files;
+}
+
+// The new-career set-up as the scenario needs it: clubs in file order, five divisions by index, starting
+// levels, salaries, money and stadiums by place, one human coach in the fourth league, a new season.
+void BuildWorld(TWorld& world, const std::vector<TTeamFile>& files) {
+    for (const TTeamFile& file : files) world.AllTeams.Add(TTeam::CreateFromTeamFile(world, file).release());
+    CreateDivisions(world);
+    for (int i = 0; i < world.AllTeams.Count(); ++i)
+        world.Divisions[std::min(i / 10, 4)]->teams.Add(world.AllTeams[i]);
+    for (int i = 0; i < world.AllTeams.Count(); ++i) {
+        TTeam& team = *world.AllTeams[i];
+        const int a = static_cast<int>(nearest((1 - i * 0.025L) * 100));
+        const int base = i <= 40 ? std::max(a - 1, 5) : 1;
+        for (TPlayer* p : team.players) {
+            p->SetLevel(std::min(std::max(base + 3 - Random(7), 1), 100));
+            p->SetSalary(p->MarketValue(team.priceFactor));
+        }
+        team.SetBalance(base * 50000 * world.MoneyMultiplier());
+        team.stadium.size = static_cast<std::uint8_t>(std::max<std::int64_t>(1, nearest(base * 0.17L)));
+    }
+    for (TDivision* d : world.Divisions) d->ComputeTotalBalance();
+    TTeam& humanClub = *world.Divisions[3]->teams[7];
+    auto human = std::make_unique<TCoach>(world);
+    human->isHuman = 1;
+    human->SetName("Person");
+    humanClub.coach->SetCurrentClub(nullptr);
+    humanClub.coach = human.get();
+    world.AllCoaches.Add(human.release());
+    world.SeasonYear = 2002;
+    for (int d = 0; d < world.Divisions.Count(); ++d) world.Divisions[d]->NewSeasonAll(d < 4);
+}
+
+struct TClubStart {
+    std::int64_t ledger = 0; // balance - loan - season totals: no rule may change it
+    int squad = 0;
+    int goalkeepers = 0;
+    int outfield = 0;
+};
+
+std::int64_t Ledger(const TTeam& team) {
+    std::int64_t sum = static_cast<std::int64_t>(team.balance()) - team.loan;
+    for (std::int32_t t : team.season.financeTotals) sum -= t;
+    return sum;
+}
+
+// Runs the season and checks the invariants after every matchday; returns a fingerprint of the world.
+std::string PlaySeason(std::uint32_t seed, int* transfersSeen = nullptr) {
+    SetRandSeed(seed);
+    TWorld world;
+    world.DefaultPort().AutoAcceptSalary = false; // the person refuses raises: those players go to auction
+    BuildWorld(world, TeamFiles());
+
+    const int playerCount = world.AllPlayers.Count();
+    std::map<const TTeam*, TClubStart> start;
+    for (const TTeam* team : world.AllTeams) {
+        TClubStart s;
+        s.ledger = Ledger(*team);
+        s.squad = team->squadSize;
+        s.goalkeepers = team->positionCounts[0];
+        s.outfield = team->squadSize - team->positionCounts[0];
+        start[team] = s;
+    }
+    std::map<const TTeam*, int> squadSeen, foreignSeen;
+    for (const TTeam* team : world.AllTeams) {
+        squadSeen[team] = team->squadSize + team->purchasesThisSeason;
+        foreignSeen[team] = team->foreignCount + team->foreignPurchases;
+    }
+
+    for (int round = 1; round <= 18; ++round) {
+        SCOPED_TRACE("matchday " + std::to_string(round));
+        world.CurrentRound = static_cast<std::int16_t>(round);
+        for (int d = 0; d < 4; ++d) world.Divisions[d]->GenerateRound(round);
+        std::vector<TTeam*> prepared;
+        for (TGame* game : world.RoundGames)
+            if (game->HasTeams()) {
+                game->homeTeam->ComputerRound();
+                game->awayTeam->ComputerRound();
+                prepared.push_back(game->homeTeam);
+                prepared.push_back(game->awayTeam);
+            }
+        for (TTeam* team : world.Divisions[4]->teams) team->ComputerRound();
+        for (TTeam* team : prepared) {
+            team->PayWages();
+            team->PayInterest();
+            ++team->coach->weeksInJob;
+        }
+        world.RoundGames.Clear();
+        ExecutePendingTransfers(world);
+        for (int d = 0; d < 4; ++d) world.Divisions[d]->SortTable();
+
+        // The number of players never changes, and each is in exactly one squad.
+        std::map<const TPlayer*, int> seen;
+        int inSquads = 0;
+        for (const TTeam* team : world.AllTeams)
+            for (const TPlayer* p : team->players) {
+                ++seen[p];
+                ++inSquads;
+            }
+        EXPECT_EQ(world.AllPlayers.Count(), playerCount);
+        EXPECT_EQ(inSquads, playerCount);
+        for (const TPlayer* p : world.AllPlayers) EXPECT_EQ(seen[p], 1);
+
+        std::int64_t sales = 0, purchases = 0;
+        for (const TTeam* team : world.AllTeams) {
+            SCOPED_TRACE(team->ShortName());
+            const TClubStart& s = start[team];
+            // Every amount went through a season account or the loan.
+            EXPECT_EQ(Ledger(*team), s.ledger);
+            EXPECT_EQ(team->BalanceCopy() - 1, team->balance());
+            sales += team->season.financeTotals[1];
+            purchases += team->season.financeTotals[3];
+            // No purchase takes a squad above 28 or above six foreigners (a club may start above).
+            const int squad = team->squadSize + team->purchasesThisSeason;
+            const int foreign = team->foreignCount + team->foreignPurchases;
+            EXPECT_LE(squad, std::max(squadSeen[team], TTeam::MaxSquad));
+            EXPECT_LE(foreign, std::max(foreignSeen[team], TTeam::MaxForeign));
+            squadSeen[team] = std::max(squadSeen[team], squad);
+            foreignSeen[team] = std::max(foreignSeen[team], foreign);
+            // No club sells below its floor.
+            EXPECT_GE(team->squadSize, std::min(s.squad, 14 - team->season.retiringCount));
+            EXPECT_GE(team->positionCounts[0], std::min(s.goalkeepers, 1));
+            EXPECT_GE(team->squadSize - team->positionCounts[0], std::min(s.outfield, 10));
+            int counted[4] = {0, 0, 0, 0};
+            for (const TPlayer* p : team->players)
+                if (p->soldToTeamId == 0) ++counted[p->position()];
+            for (int pos = 0; pos < 4; ++pos)
+                EXPECT_EQ(team->positionCounts[static_cast<std::size_t>(pos)], counted[pos]);
+        }
+        // Money from transfers leaves one club and enters another.
+        EXPECT_EQ(sales, -purchases);
+        std::int64_t recorded = 0;
+        for (const TLastTransfer* t : world.LastTransfersList) recorded += t->price;
+        if (world.LastTransfersList.Count() < TWorld::kLastTransfersLimit) {
+            EXPECT_EQ(recorded, sales);
+        }
+    }
+    if (transfersSeen) *transfersSeen = world.LastTransfersList.Count();
+    std::ostringstream out;
+    out << world.NextObjectId << '|';
+    for (const TTeam* team : world.AllTeams) {
+        out << team->id << ':' << team->balance() << ':' << team->loan << ':' << int(team->stadium.size)
+            << ':';
+        for (const TPlayer* p : team->players)
+            out << p->id << ',' << p->level() << ',' << p->salary() << ',' << p->askingPrice << ','
+                << p->matchState.lineupRole << ';';
+        out << '\n';
+    }
+    for (const TLastTransfer* t : world.LastTransfersList)
+        out << t->sellerId << '>' << t->buyerId << '=' << t->price << ' ';
+    return out.str();
+}
+
+} // namespace
+
+TEST(SeasonScenario, InvariantsHoldOnEveryMatchday) {
+    int transfers = 0;
+    PlaySeason(20021, &transfers);
+    // A season of a lively market: clubs did buy and sell.
+    EXPECT_GT(transfers, 0);
+}
+
+TEST(SeasonScenario, TheSameSeedGivesTheSameWorld) {
+    const std::string first = PlaySeason(777);
+    const std::string second = PlaySeason(777);
+    EXPECT_EQ(first, second);
+    EXPECT_NE(first, PlaySeason(778));
+}
