@@ -127,7 +127,13 @@ class People:
 
     def surname(self, pool):
         rng = self.rng
-        s = rng.choice(pool["roots"]) + rng.choice(pool["endings"])
+        while True:
+            root, ending = rng.choice(pool["roots"]), rng.choice(pool["endings"])
+            s = root + ending
+            # "Wickwick" and "Holllin" read as slips of the pen.
+            if not ending.lower().startswith(root.lower()) and not any(
+                    a.lower() == b == c for a, b, c in zip(s, s[1:], s[2:])):
+                break
         for prefix, chance in pool.get("prefixes", []):
             if rng.random() < chance:
                 return prefix + s
