@@ -34,10 +34,18 @@ QString GameFolder(const QStringList& args) {
     return QCoreApplication::applicationDirPath();
 }
 
+// Without a screen (the offscreen platform of test runs) a dialog would wait for ever for a user who cannot
+// see it.
+bool CanAskTheUser() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
 // A start-up failure that ends the program: on the error stream and in a message box.
 int Fail(const std::string& message) {
     std::cerr << Cp1252ToUtf8(message) << std::endl;
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), ToQString(message));
+    if (CanAskTheUser())
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), ToQString(message));
     return kNoLanguageExitCode;
 }
 } // namespace
@@ -61,8 +69,10 @@ int main(int argc, char** argv) {
     QDir::setCurrent(ToQString(settings.directory));
     SetBeepHandler([] { QApplication::beep(); }, [] { return GameSettings().sound; });
 
-    const std::string code =
-        ChooseLanguageAtStart(settings.language, [&] { return SelectLanguage(settings.directory); });
+    store.Sync();
+    const std::string code = ChooseLanguageAtStart(settings.language, [&] {
+        return CanAskTheUser() ? SelectLanguage(settings.directory) : std::string();
+    });
     if (code.empty()) return kNoLanguageExitCode;
     if (code != settings.language) {
         // Remembered, so the question is asked only once.
