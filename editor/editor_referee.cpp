@@ -1,0 +1,46 @@
+#include "editor/editor_referee.h"
+
+#include "datafiles/countries.h"
+#include "editor/editor_texts.h"
+#include "foundation/row_markup.h"
+#include "foundation/texts.h"
+
+namespace {
+
+const TEditorReferee* AsReferee(const TKolObject* o) {
+    return static_cast<const TEditorReferee*>(o);
+}
+
+constexpr int kNameWidth = 250;
+constexpr int kCodeWidth = 60;
+constexpr int kCountryNameWidth = 160;
+
+} // namespace
+
+std::string TEditorReferee::GetListText(int) const {
+    const TCountry* country = AllCountries().FindByCode(Country());
+    return TRowMarkup()
+        .Cell(kNameWidth, Name())
+        .Cell(kCodeWidth, Country())
+        .Cell(kCountryNameWidth, country ? country->Name() : std::string())
+        .Text();
+}
+
+void TEditorReferee::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
+    TKolObject::SetupColumns(header, numbered, a, b);
+    AddColumn(header, GetText(kTxtColName), kNameWidth);
+    AddColumn(header, GetText(kTxtColCountry), kCodeWidth);
+    AddColumn(header, "", kCountryNameWidth);
+}
+
+TKolOrder TEditorReferee::SortCompare(const std::string& columnTitle) const {
+    if (columnTitle == GetText(kTxtColCountry))
+        return [](const TKolObject* x, const TKolObject* y) {
+            const TEditorReferee* a = AsReferee(x);
+            const TEditorReferee* b = AsReferee(y);
+            if (a->Country() != b->Country()) return a->Country() < b->Country();
+            return a->Name() <= b->Name();
+        };
+    return
+        [](const TKolObject* x, const TKolObject* y) { return AsReferee(x)->Name() <= AsReferee(y)->Name(); };
+}

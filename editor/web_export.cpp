@@ -1,0 +1,185 @@
+#include "editor/web_export.h"
+
+#include "datafiles/countries.h"
+#include "editor/web_images.h"
+#include "foundation/binary_file.h"
+#include "foundation/errors.h"
+#include "foundation/file_helpers.h"
+
+#include <chrono>
+#include <ctime>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSiteTitle = "Equipas para Kolbrin 98";
+constexpr const char* kBallIcon = "bolafut.gif";
+constexpr const char* kBackground = "grama2.jpg";
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string FlagSrc(const std::string& code) {
+    return "flags/" + code + ".BMP";
+}
+
+// The head every page shares; the texts are Windows-1252 and say so.
+std::string PageHead(const std::string& title, const char* linkColor) {
+    return std::string("<!DOCTYPE html>\r\n<HTML>\r\n<HEAD>\r\n") +
+           "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n" + "<TITLE>" +
+           Escape(title) + "</TITLE>\r\n</HEAD>\r\n" + "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#006600\" LINK=\"" +
+           linkColor + "\" VLINK=\"" + linkColor + "\" ALINK=\"" + linkColor + "\" BACKGROUND=\"../" +
+           kBackground + "\">\r\n";
+}
+
+void WritePage(const fs::path& path, const std::string& text) {
+    WriteWholeFile(path.string(), std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+void WriteImageIfMissing(const fs::path& path, const std::vector<std::uint8_t>& bytes,
+                         std::vector<std::string>& written) {
+    std::error_code ec;
+    if (fs::exists(path, ec)) return;
+    WriteWholeFile(path.string(), bytes);
+    written.push_back(path.string());
+}
+
+class TCountryPage {
+public:
+    void Open(const std::string& code, const std::string& name) {
+        code_ = code;
+        text_ = PageHead(name + " - " + kSiteTitle, "#0000ff");
+        text_ += "<H1 ALIGN=\"CENTER\"><A HREF=\"index.html\"><IMG SRC=\"" + FlagSrc(code) +
+                 "\" BORDER=\"0\" ALT=\"" + Escape(name) + "\"></A> <FONT COLOR=\"#FFFF00\">" + Escape(name) +
+                 "</FONT></H1>\r\n";
+        text_ += "<TABLE BORDER=\"1\" WIDTH=\"450\" ALIGN=\"CENTER\" BGCOLOR=\"#FFFFFF\">\r\n";
+        text_ += "<TR><TD><FONT COLOR=\"#000000\"><B>EQUIPA</B></FONT></TD>"
+                 "<TD ALIGN=\"RIGHT\"><FONT COLOR=\"#000000\"><B>DATA</B></FONT></TD></TR>\r\n";
+        open_ = true;
+    }
+    void AddTeam(const std::string& fileName, const std::string& shortName, const std::string& date) {
+        text_ += "<TR><TD WIDTH=\"70%\"><A HREF=\"" + Escape(fileName) + "\"><IMG SRC=\"" + kBallIcon +
+                 "\" BORDER=\"0\" ALT=\"\"> " + Escape(shortName) +
+                 "</A></TD><TD WIDTH=\"30%\" ALIGN=\"RIGHT\">" + "<FONT COLOR=\"#000000\">" + Escape(date) +
+                 "</FONT></TD></TR>\r\n";
+    }
+    // Writes the page when one is open; returns its path, or empty.
+    std::string Close(const fs::path& folder) {
+        if (!open_) return std::string();
+        text_ += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
+        const fs::path path = folder / (code_ + ".html");
+        WritePage(path, text_);
+        open_ = false;
+        return path.string();
+    }
+
+private:
+    std::string code_;
+    std::string text_;
+    bool open_ = false;
+};
+
+} // namespace
+
+std::string DefaultFileDateText(fs::file_time_type date) {
+    const auto sys = std::chrono::file_clock::to_sys(date);
+    const std::time_t t = std::chrono::system_clock::to_time_t(sys);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%d-%m-%Y %H:%M", &local);
+    return buffer;
+}
+
+TWebExportResult ExportWebSite(const TKolList<TEditorTeam>& teams, const std::string& webDirectory,
+                               const std::string& dataDir, const TFileDateFormatter& formatDate) {
+    TWebExportResult result;
+    const fs::path root = fs::path(ToNativePath(webDirectory.empty() ? "." : webDirectory));
+    const fs::path folder = root / "equipas";
+    result.folder = folder.string();
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) throw EInOutError(folder.string() + ": " + ec.message());
+
+    std::string index = PageHead(kSiteTitle, "#FFFF00");
+    index += std::string("<H1 ALIGN=\"CENTER\"><FONT COLOR=\"#FFFF00\" SIZE=\"7\">") + kSiteTitle +
+             "</FONT></H1>\r\n";
+    index += "<TABLE BORDER=\"0\" WIDTH=\"472\" ALIGN=\"CENTER\">\r\n";
+
+    TCountryPage page;
+    std::set<std::string> flagCodes;
+    std::string previousCode;
+    bool first = true;
+    int cells = 0;
+    for (const TEditorTeam* team : teams) {
+        if (team == nullptr || team->currentProvisory) continue;
+        const std::string code = team->attr.Country();
+        if (first || code != previousCode) {
+            const std::string closed = page.Close(folder);
+            if (!closed.empty()) result.pages.push_back(closed);
+            const TCountry* country = FindCountry(kFindByCode, code);
+            const std::string name = country ? country->Name() : code;
+            if (cells % 5 == 0) index += "<TR>\r\n";
+            index += "<TD WIDTH=\"20%\" VALIGN=\"MIDDLE\"><A HREF=\"" + code + ".html\"><IMG SRC=\"" +
+                     FlagSrc(code) + "\" BORDER=\"0\" ALT=\"\"><BR>" + Escape(name) + "</A></TD>\r\n";
+            ++cells;
+            if (cells % 5 == 0) index += "</TR>\r\n";
+            page.Open(code, name);
+            flagCodes.insert(code);
+            previousCode = code;
+            first = false;
+        }
+        const std::string date = !team->hasFileDate ? std::string()
+                                 : formatDate       ? formatDate(team->fileDate)
+                                                    : DefaultFileDateText(team->fileDate);
+        page.AddTeam(team->currentFileName, team->attr.ShortName(), date);
+    }
+    const std::string closed = page.Close(folder);
+    if (!closed.empty()) result.pages.push_back(closed);
+
+    // A row left open by the last country is closed, and the table with it, so the foot stands below.
+    if (cells % 5 != 0) index += "</TR>\r\n";
+    index +=
+        "</TABLE>\r\n<P ALIGN=\"CENTER\">&nbsp;</P>\r\n<P ALIGN=\"CENTER\"><SMALL>&nbsp;</SMALL></P>\r\n";
+    index += "</BODY>\r\n</HTML>\r\n";
+    WritePage(folder / "index.html", index);
+    result.pages.push_back((folder / "index.html").string());
+
+    // The pictures the pages refer to.
+    if (!flagCodes.empty()) {
+        fs::create_directories(folder / "flags", ec);
+        if (ec) throw EInOutError((folder / "flags").string() + ": " + ec.message());
+    }
+    for (const std::string& code : flagCodes) {
+        const TFlagFile flag = FlagFile(ToNativePath(dataDir), code);
+        if (!flag.exists) continue;
+        const fs::path target = folder / "flags" / (code + ".BMP");
+        WriteWholeFile(target.string(), ReadWholeFile(flag.path));
+        result.images.push_back(target.string());
+    }
+    WriteImageIfMissing(folder / kBallIcon, BallIconPicture(), result.images);
+    WriteImageIfMissing(root / kBackground, GrassPicture(), result.images);
+    return result;
+}
