@@ -2,6 +2,7 @@
 
 #include "datafiles/country_group_file.h"
 #include "foundation/errors.h"
+#include "foundation/texts.h"
 
 #include <filesystem>
 
@@ -124,4 +125,12 @@ void LoadCountries(const std::string& gameDir, const std::string& langDir, const
     LoadCountryNames((std::filesystem::path(langDir) / CountryNamesFileName(langCode)).string(), langCode);
     AddFallbackCountry(fallbackCode, fallbackName);
     LoadCountryGroups(gameDir, message);
+}
+
+void LoadCountriesOfLanguage(const std::string& gameDir, const std::string& langCode,
+                             const TCountryMessageFn& message) {
+    constexpr int kOwnCountryCodeText = 10;
+    constexpr int kOwnCountryNameText = 11;
+    LoadCountries(gameDir, (std::filesystem::path(gameDir) / "Int" / langCode).string(), langCode,
+                  GetText(kOwnCountryCodeText), GetText(kOwnCountryNameText), message);
 }

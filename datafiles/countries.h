@@ -64,7 +64,13 @@ using TCountryMessageFn = std::function<void(const std::string& text, const std:
 // message and leaves that group empty.
 void LoadCountryGroups(const std::string& gameDir, const TCountryMessageFn& message);
 
-// All the loading steps in order: names file, fallback country, groups.
+// All the loading steps in order: names file, fallback country, groups. EFileNotFound or EInvalidFile
+// when the names file is missing or wrong (the program then ends with exit code 1).
 void LoadCountries(const std::string& gameDir, const std::string& langDir, const std::string& langCode,
                    const std::string& fallbackCode, const std::string& fallbackName,
                    const TCountryMessageFn& message);
+
+// The same for the language of the open labels file: <gameDir>/Int/<langCode>, the fallback country from
+// text 10 (its code) and text 11 (its name).
+void LoadCountriesOfLanguage(const std::string& gameDir, const std::string& langCode,
+                             const TCountryMessageFn& message);

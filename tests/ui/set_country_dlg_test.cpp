@@ -31,7 +31,9 @@ class SetCountryDlgTest : public QObject {
 private slots:
     void initTestCase() {
         OpenLabelsFile(kGameDir + "/Int/en/KOLB2002_01_en.kbl");
-        LoadCountries(kGameDir, kGameDir + "/Int/en", "en", "POR", "Portugal", {});
+        LoadCountriesOfLanguage(kGameDir, "en", [](const std::string& text, const std::string& caption) {
+            QFAIL(qPrintable(QString::fromStdString(caption + ": " + text)));
+        });
         QVERIFY(FindCountry(kFindByCode, "POR") != nullptr);
         QVERIFY(AllCountries().Count() >= 8);
     }
