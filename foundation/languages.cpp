@@ -1,6 +1,7 @@
 #include "foundation/languages.h"
 
 #include "foundation/errors.h"
+#include "foundation/file_helpers.h"
 #include "foundation/kol_log.h"
 #include "foundation/texts.h"
 
@@ -29,8 +30,9 @@ bool ReadLanguage(const std::string& gameDir, const std::string& folder, TLangAv
 }
 } // namespace
 
+// The game folder may come from a setting written on another system: both folder separators are accepted.
 std::string LanguagesFolder(const std::string& gameDir) {
-    return (fs::path(gameDir) / "Int").string();
+    return (fs::path(ToNativePath(gameDir)) / "Int").string();
 }
 
 std::string LabelsFilePath(const std::string& gameDir, const std::string& code) {
