@@ -19,14 +19,14 @@ fail() {
     problems=$((problems + 1))
 }
 
-# case NAME FILE SED-SCRIPT EXPECTED-MESSAGE-PATTERN: applies the sed script to a copy of the sources and
+# case NAME FILE SED-SCRIPT (FILE below data/) EXPECTED-MESSAGE-PATTERN: applies the sed script to a copy of the sources and
 # expects build-data to fail with a message matching the pattern.
 case_() {
     local name=$1 file=$2 script=$3 pattern=$4
     rm -rf "$tmp/data" "$tmp/out"
     cp -r "$src/data" "$tmp/data"
-    sed -i "$script" "$tmp/data/world/$file"
-    if cmp -s "$src/data/world/$file" "$tmp/data/world/$file"; then
+    sed -i "$script" "$tmp/data/$file"
+    if cmp -s "$src/data/$file" "$tmp/data/$file"; then
         fail "$name: the edit changed nothing"
         return
     fi
@@ -44,25 +44,26 @@ case_() {
 # The unchanged sources build.
 "$tool" build-data "$tmp/good" --source "$src/data" >/dev/null 2>&1 || fail "the shipped sources do not build"
 
-case_ "level out of range" clubs/POR.txt '0,/^club   | POR | 20 |/s//club   | POR | 21 |/' \
+case_ "level out of range" world/clubs/POR.txt '0,/^club   | POR | 20 |/s//club   | POR | 21 |/' \
     'clubs/POR\.txt:[0-9]+: level "21"'
-case_ "unknown position" clubs/ENG.txt '0,/^player | MF/s//player | XX/' 'clubs/ENG\.txt:[0-9]+: position "XX"'
-case_ "player name too long" clubs/ESP.txt '0,/^\(player | FW | \)\([^|]*\) |/s//\1Maximiliano Bartolomeo Z |/' \
+case_ "unknown position" world/clubs/ENG.txt '0,/^player | MF/s//player | XX/' 'clubs/ENG\.txt:[0-9]+: position "XX"'
+case_ "player name too long" world/clubs/ESP.txt '0,/^\(player | FW | \)\([^|]*\) |/s//\1Maximiliano Bartolomeo Z |/' \
     'clubs/ESP\.txt:[0-9]+: player name .* longer than 20'
-case_ "character outside Windows-1252" referees.txt '0,/^POR | /s//POR | Łukasz /' \
+case_ "character outside Windows-1252" world/referees.txt '0,/^POR | /s//POR | Łukasz /' \
     'referees\.txt:[0-9]+: .*Windows-1252'
-case_ "unknown nationality" clubs/ITA.txt '0,/^\(player | [A-Z][A-Z] | [^|]*\)| ITA |/s//\1| XYZ |/' \
+case_ "unknown nationality" world/clubs/ITA.txt '0,/^\(player | [A-Z][A-Z] | [^|]*\)| ITA |/s//\1| XYZ |/' \
     'unknown nationality XYZ'
-case_ "age out of range" clubs/GER.txt '0,/^\(player | [A-Z][A-Z] | [^|]*| GER | \)[0-9]*/s//\112/' \
+case_ "age out of range" world/clubs/GER.txt '0,/^\(player | [A-Z][A-Z] | [^|]*| GER | \)[0-9]*/s//\112/' \
     'clubs/GER\.txt:[0-9]+: age "12"'
 # The first defender of the first club seven more times: at least 21 players.
-case_ "too many players" clubs/NED.txt '0,/^\(player | DF.*\)$/s//\1\n\1\n\1\n\1\n\1\n\1\n\1\n\1/' \
+case_ "too many players" world/clubs/NED.txt '0,/^\(player | DF.*\)$/s//\1\n\1\n\1\n\1\n\1\n\1\n\1\n\1/' \
     'clubs/NED\.txt:[0-9]+: .*fails the team check: .*TooManyPlayers'
 # "R.S.C. Márrode" and the club "RSC Marrode" both make the file RSCMarrode.kbt.
-case_ "same team file name" clubs/BEL.txt 's/| KSK Marsart |/| R.S.C. Márrode |/' 'file name RSCMarrode\.kbt is taken'
-case_ "group member unknown" groups.txt 's/| POR ENG/| POR QQQ ENG/' 'unknown country QQQ'
-case_ "country without a flag" flags.txt '/^SCO |/d' 'no flag for SCO'
-case_ "referee of an unknown country" referees.txt '0,/^ENG | /s//ZZZ | /' 'unknown country ZZZ'
+case_ "same team file name" world/clubs/BEL.txt 's/| KSK Marsart |/| R.S.C. Márrode |/' 'file name RSCMarrode\.kbt is taken'
+case_ "group member unknown" world/groups.txt 's/| POR ENG/| POR QQQ ENG/' 'unknown country QQQ'
+case_ "country without a flag" world/flags.txt '/^SCO |/d' 'no flag for SCO'
+case_ "language flag of no country" lang/en/labels.txt 's/^3\tENG/3\tXEN/' 'language en shows the flag of XEN'
+case_ "referee of an unknown country" world/referees.txt '0,/^ENG | /s//ZZZ | /' 'unknown country ZZZ'
 
 if [ "$problems" -ne 0 ]; then
     echo "$problems problem(s)"

@@ -7,7 +7,9 @@
 #include "tools/kolbrin-data/commands.h"
 #include "tools/kolbrin-data/world_sources.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <stdexcept>
 
@@ -34,8 +36,41 @@ std::string CountryNamesFile(const TWorldCountries& world, std::size_t language)
     return out;
 }
 
+// The text of number `number` in a labels source ("<number><TAB><text>" lines), or empty.
+std::string LabelsSourceText(const fs::path& labels, int number) {
+    std::ifstream in(labels, std::ios::binary);
+    const std::string prefix = std::to_string(number) + "\t";
+    std::string line;
+    while (std::getline(in, line))
+        if (line.compare(0, prefix.size(), prefix) == 0) {
+            std::string text = line.substr(prefix.size());
+            while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+            return text;
+        }
+    return {};
+}
+
+// A language without a country names file is not offered at all, and a language whose flag country is
+// missing shows no flag: both are mistakes of the sources, found here rather than by a player.
+void CheckLanguagesHaveCountries(const std::string& sourceDir, const TWorldCountries& world) {
+    const fs::path langRoot = fs::path(sourceDir) / "lang";
+    if (!fs::is_directory(langRoot)) return;
+    for (const auto& entry : fs::directory_iterator(langRoot)) {
+        const fs::path labels = entry.path() / "labels.txt";
+        if (!entry.is_directory() || !fs::is_regular_file(labels)) continue;
+        const std::string code = entry.path().filename().string();
+        if (std::find(world.languages.begin(), world.languages.end(), code) == world.languages.end())
+            throw std::runtime_error("countries.txt has no country names for the language " + code);
+        const std::string flag = LabelsSourceText(labels, 3);
+        if (!flag.empty() && !world.Find(flag))
+            throw std::runtime_error("the language " + code + " shows the flag of " + flag +
+                                     ", which countries.txt does not list");
+    }
+}
+
 void BuildCountryNames(const std::string& outDir, const std::string& sourceDir) {
     const TWorldCountries world = ReadWorldCountries(WorldSourceDir(sourceDir) + "/countries.txt");
+    CheckLanguagesHaveCountries(sourceDir, world);
     for (std::size_t i = 0; i < world.languages.size(); ++i) {
         const std::string& code = world.languages[i];
         const fs::path folder = fs::path(outDir) / "Int" / code;
