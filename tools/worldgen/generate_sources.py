@@ -281,22 +281,46 @@ def generate_referees(root, used_people):
         f.write("\n".join(out) + "\n")
 
 
+BLUES = {"#1F3A68", "#2E6DB4", "#7FB2E5"}
+YELLOWS = {"#F2C14E", "#FFD93D"}
+REDS = {"#C8102E", "#6D1A36"}
+WHITE = "#F7F7F2"
+
+
+def looks_like_a_real_flag(pattern, colours):
+    """A few designs that would pass for a well-known country's flag, and so mislabel another country."""
+    a, b = colours[0], colours[1]
+    return ((pattern == "cross" and a in BLUES and b in YELLOWS)
+            or (pattern == "cross" and {a, b} <= REDS | {WHITE})
+            or (pattern == "hbi" and a in BLUES and b in YELLOWS)
+            or (pattern == "hbi" and {a, b} <= REDS | {WHITE})
+            or (pattern == "disc" and a == WHITE and b in REDS))
+
+
 def generate_flags(root):
     rng = random.Random(f"{SEED}-flags")
-    seen = set()
+    made = []  # (pattern, colours)
     out = ["# Flags: country | pattern | colours (patterns in README.md)."]
+    # Every pattern in turn, so that each is used about as often as the others.
+    patterns = []
     for code, *_ in COUNTRIES:
+        if not patterns:
+            patterns = FLAG_PATTERNS[:]
+            rng.shuffle(patterns)
+        pattern = patterns.pop()
         while True:
-            pattern = rng.choice(FLAG_PATTERNS)
             colours = rng.sample(FLAG_COLOURS, PATTERN_COLOURS[pattern])
             # Every two areas touch in most patterns, so every two colours must differ clearly in lightness.
             if any(abs(luma(a) - luma(b)) < (40 if len(colours) == 3 else 70)
                    for i, a in enumerate(colours) for b in colours[i + 1:]):
                 continue
-            key = (pattern, tuple(colours))
-            if key not in seen:
-                seen.add(key)
-                break
+            if looks_like_a_real_flag(pattern, colours):
+                continue
+            # Two flags of one pattern share at most one colour, so that none looks like another.
+            if any(p == pattern and len(set(c) & set(colours)) > 1 for p, c in made):
+                continue
+            break
+        made.append((pattern, colours))
         out.append(f"{code} | {pattern} | {' '.join(colours)}")
     with open(os.path.join(root, "flags.txt"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(out) + "\n")
