@@ -87,6 +87,17 @@ void TCoach::AddEvent(int kind, std::int16_t otherId) {
     events.Add(new TCoachEvent(world_, static_cast<std::uint8_t>(kind), world_.SeasonYear, otherId));
 }
 
+bool TCoach::EditProfile() {
+    return world_.Port().EditCoachProfile(*this);
+}
+
+void TCoach::PrintHistory() {
+    std::vector<TKolObject*> rows;
+    for (TCoachEvent* event : events)
+        if (event != nullptr) rows.push_back(event);
+    world_.Port().ShowObjectList(rows, Name(), 0, 0, 0);
+}
+
 std::string TCoach::GetListText(int mask) const {
     const std::uint32_t m = static_cast<std::uint32_t>(mask);
     TRowMarkup row;

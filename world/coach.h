@@ -90,6 +90,11 @@ public:
     void RemoveObserved(const TPlayer& player);
     bool IsObserved(const TPlayer& player) const;
 
+    // The profile dialog through the user port; true when the person confirmed it.
+    bool EditProfile();
+    // The coach's history in the list dialog, with his name as its title.
+    void PrintHistory();
+
     // Appends an event of `kind` about the club `otherId` in the current season.
     void AddEvent(int kind, std::int16_t otherId);
 

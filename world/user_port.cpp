@@ -56,6 +56,25 @@ void TScriptedUserPort::AuctionShown(TTeam& seller, TPlayer& player, bool open) 
                     std::to_string(player.id));
 }
 
+bool TScriptedUserPort::EditCoachProfile(TCoach& coach) {
+    Calls.push_back("EditCoachProfile " + std::to_string(coach.id));
+    return false;
+}
+
+TPlayer* TScriptedUserPort::ChoosePenaltyTaker(TGame& /*game*/, TTeam& team) {
+    Calls.push_back("ChoosePenaltyTaker " + std::to_string(team.id));
+    return nullptr;
+}
+
+void TScriptedUserPort::Substitution(TGame& /*game*/, TTeam& team, int reason, TPlayer* player) {
+    Calls.push_back("Substitution " + std::to_string(team.id) + " " + std::to_string(reason) + " " +
+                    std::to_string(player != nullptr ? player->id : 0));
+}
+
+void TScriptedUserPort::ShowClassification(int round, bool autoClose) {
+    Calls.push_back("ShowClassification " + std::to_string(round) + (autoClose ? " auto" : ""));
+}
+
 void TScriptedUserPort::MessageBox(const std::string& text, const std::string& caption) {
     Calls.push_back("MessageBox " + caption);
     Messages.push_back(text);

@@ -16,6 +16,7 @@ class TKolObject;
 class TTeam;
 class TPlayer;
 class TCoach;
+class TGame;
 
 class TUserPort {
 public:
@@ -37,6 +38,16 @@ public:
                                       bool masked) = 0;
     // The auction of `player` by `seller` is shown (true) or its result is shown and it ends (false).
     virtual void AuctionShown(TTeam& seller, TPlayer& player, bool open) = 0;
+    // The coach's profile dialog (wage checks, auction behaviour, hidden offers); the profile changes only
+    // when the person confirms, and then the answer is true.
+    virtual bool EditCoachProfile(TCoach& coach) = 0;
+    // A human coach picks the penalty taker of his side; nullptr lets the rules pick.
+    virtual TPlayer* ChoosePenaltyTaker(TGame& game, TTeam& team) = 0;
+    // A human coach is asked for a substitution: `reason` 1 his own wish, 2 an injury of `player`, 3 a
+    // sending-off of his goalkeeper `player`. He acts through the line-up operations, then the call returns.
+    virtual void Substitution(TGame& game, TTeam& team, int reason, TPlayer* player) = 0;
+    // The league tables after `round`; `autoClose` closes the display by itself.
+    virtual void ShowClassification(int round, bool autoClose) = 0;
     // A message box with a text and a caption; returns when the person has read it.
     virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
     // The generic list dialog over `objects`: returns the picked object, or nullptr. An empty list returns
@@ -85,6 +96,10 @@ public:
     TPlayer* ObservedPlayerDrop(TCoach& coach) override;
     std::int32_t AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice, bool masked) override;
     void AuctionShown(TTeam& seller, TPlayer& player, bool open) override;
+    bool EditCoachProfile(TCoach& coach) override;
+    TPlayer* ChoosePenaltyTaker(TGame& game, TTeam& team) override;
+    void Substitution(TGame& game, TTeam& team, int reason, TPlayer* player) override;
+    void ShowClassification(int round, bool autoClose) override;
     void MessageBox(const std::string& text, const std::string& caption) override;
     TKolObject* ShowObjectList(const std::vector<TKolObject*>& objects, const std::string& caption,
                                std::uint32_t mask, int flags, int selector) override;

@@ -453,3 +453,47 @@ TEST(TeamLevels, ResultMovesLevels) {
     EXPECT_EQ(tired.level(), 47);
     EXPECT_EQ(floor.level(), 1);
 }
+
+TEST(TeamManagement, ARichClubRepaysItsLoan) {
+    TWorld world;
+    world.CurrentRound = 5;
+    TTeam& club = MakeClub(world, "Alpha");
+    FillSquad(club, 2, 14);
+    club.SetBalance(2000000);
+    club.loan = 1500000;
+    SetRandSeed(3);
+    club.ComputerManagement(false);
+    // No wages: 2 000 000 - 45 000 > S, 1 500 000 - 30 000 > S, 1 000 000 - 15 000 > S: three steps back.
+    EXPECT_EQ(club.loan, 0);
+    EXPECT_EQ(club.balance(), 500000);
+    EXPECT_EQ(CountRole(club, 1), 11);
+}
+
+TEST(TeamManagement, AClubShortOfMoneyBorrowsUntilItCoversWagesAndInterest) {
+    TWorld world;
+    world.CurrentRound = 5;
+    TTeam& club = MakeClub(world, "Alpha");
+    FillSquad(club, 2, 14); // average level 20: limit nearest(20 x 1 x 2 x 5 x 20 000) = 4 000 000
+    for (int i = 0; i < 10; ++i) club.PlayerAt(i)->SetSalary(5000);
+    club.SetBalance(-100000);
+    SetRandSeed(3);
+    club.ComputerManagement(false);
+    // -100 000 <= 0 + 50 000: one step; 400 000 > 15 000 + 50 000: enough.
+    EXPECT_EQ(club.loan, 500000);
+    EXPECT_EQ(club.balance(), 400000);
+}
+
+TEST(TeamManagement, StadiumWorksPaidAtTheNewSize) {
+    TWorld world;
+    world.CurrentRound = 5;
+    TTeam& club = MakeClub(world, "Alpha");
+    FillSquad(club, 2, 14);
+    club.stadium.size = 5;
+    club.stadium.SetFillRatio(0.9L);
+    club.SetBalance(600000); // size 5 costs 350 000 < 600 000; size 6 costs 500 000
+    SetRandSeed(3);
+    club.ComputerManagement(false);
+    EXPECT_EQ(club.stadium.size, 6);
+    EXPECT_EQ(club.season.financeTotals[5], -500000);
+    EXPECT_EQ(club.balance(), 100000);
+}
