@@ -2,6 +2,7 @@
 // line-ups and the round preparation. Amounts worked out by hand with M = 5, S = 500 000, price index 2.
 #include "world_fixture.h"
 
+#include "datafiles/team_file.h"
 #include "foundation/kol_random.h"
 #include "world/division.h"
 
@@ -496,4 +497,107 @@ TEST(TeamManagement, StadiumWorksPaidAtTheNewSize) {
     EXPECT_EQ(club.stadium.size, 6);
     EXPECT_EQ(club.season.financeTotals[5], -500000);
     EXPECT_EQ(club.balance(), 100000);
+}
+
+TEST(TeamFromFile, ClubPlayersAndCoachEnterTheWorld) {
+    TWorld world;
+    TTeamFile file;
+    file.team.SetName("Atletico Exemplo");
+    file.team.SetShortName("Exemplo");
+    file.team.SetCountry("POR");
+    file.team.SetColor1(0x0000FF);
+    file.coach.SetName("Mister");
+    TPlayerAttr keeper;
+    keeper.SetName("A");
+    keeper.SetPosition(0);
+    keeper.SetNationality("POR");
+    keeper.SetAge(31);
+    keeper.SetStar(1);
+    TPlayerAttr forward;
+    forward.SetName("C");
+    forward.SetPosition(3);
+    forward.SetNationality("BRA");
+    forward.SetAge(19);
+    file.players = {keeper, forward};
+    const std::int16_t first = world.NextObjectId;
+    std::unique_ptr<TTeam> club = TTeam::CreateFromTeamFile(world, file);
+    // The club takes its id first, then its coach, then the players in file order.
+    EXPECT_EQ(club->id, first);
+    ASSERT_NE(club->coach, nullptr);
+    EXPECT_EQ(club->coach->id, first + 1);
+    EXPECT_EQ(club->coach->Name(), "Mister");
+    EXPECT_EQ(world.AllCoaches.Last(), club->coach);
+    ASSERT_EQ(world.AllPlayers.Count(), 2);
+    ASSERT_EQ(club->players.Count(), 2);
+    const TPlayer& k = *club->PlayerAt(0);
+    const TPlayer& f = *club->PlayerAt(1);
+    EXPECT_EQ(k.id, first + 2);
+    EXPECT_EQ(f.id, first + 3);
+    EXPECT_EQ(k.age(), 31);
+    EXPECT_EQ(f.age(), 19);
+    EXPECT_EQ(k.scoringWeight, 8);   // "A*": 107
+    EXPECT_EQ(f.injuryProneness, 1); // "C": 67 mod 11
+    EXPECT_EQ(f.foreignStatus, 2);
+    EXPECT_EQ(club->foreignCount, 1);
+    EXPECT_EQ(club->positionCounts[0], 1);
+    EXPECT_EQ(club->positionCounts[3], 1);
+    EXPECT_EQ(club->TextColor(), 0x0000FF);
+    EXPECT_EQ(club->supportFactor(), 1.0L);
+    EXPECT_EQ(club->priceFactor, 1.0L);
+    EXPECT_TRUE(club->BalanceIntact());
+    EXPECT_EQ(world.NextObjectId, first + 4);
+}
+
+TEST(TeamManagement, AComputerClubBuysAListedPlayer) {
+    TWorld world;
+    TTeam& seller = MakeClub(world, "Seller");
+    TTeam& buyer = MakeClub(world, "Buyer");
+    FillSquad(seller, 2, 0);
+    for (int i = 0; i < 14; ++i) {
+        TPlayer& p = AddPlayer(seller, 2, 20, 25);
+        p.saleMode = 2;
+        p.askingPrice = 1000 * (i + 1);
+    }
+    for (int i = 0; i < 2; ++i) AddPlayer(buyer, 0, 20, 25);
+    for (int i = 0; i < 12; ++i) AddPlayer(buyer, 1, 20, 25);
+    buyer.SetBalance(50000000);
+    SetRandSeed(11);
+    buyer.BuyPlayer();
+    ASSERT_EQ(world.LastTransfersList.Count(), 1);
+    const TLastTransfer& t = *world.LastTransfersList.Last();
+    EXPECT_EQ(t.buyerId, buyer.id);
+    EXPECT_EQ(t.player->soldToTeamId, buyer.id);
+    EXPECT_EQ(t.price % 1000, 0);
+    EXPECT_EQ(buyer.balance(), 50000000 - t.price);
+    EXPECT_EQ(seller.balance(), t.price);
+    EXPECT_EQ(buyer.purchasesThisSeason, 1);
+
+    // A buyer with no room (27 players and one on the way) buys nobody.
+    TWorld full;
+    TTeam& s2 = MakeClub(full, "Seller");
+    TTeam& b2 = MakeClub(full, "Buyer");
+    FillSquad(s2, 2, 0);
+    for (int i = 0; i < 14; ++i) {
+        TPlayer& p = AddPlayer(s2, 2, 20, 25);
+        p.saleMode = 2;
+        p.askingPrice = 1000;
+    }
+    FillSquad(b2, 2, 25);
+    b2.purchasesThisSeason = 1;
+    b2.SetBalance(50000000);
+    SetRandSeed(11);
+    b2.BuyPlayer();
+    EXPECT_EQ(full.LastTransfersList.Count(), 0);
+}
+
+TEST(TeamRound, AClubWithoutCoachSaysSoAndGoesOn) {
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    FillSquad(club, 2, 14);
+    club.coach = nullptr;
+    SetRandSeed(1);
+    club.ComputerRound();
+    ASSERT_EQ(world.DefaultPort().Messages.size(), 1u);
+    EXPECT_EQ(world.DefaultPort().Messages[0], "Alpha: coach is nil");
+    EXPECT_EQ(CountRole(club, 1), 11);
 }
