@@ -13,14 +13,34 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <exception>
 #include <typeinfo>
+#ifdef __GNUG__
+#include <cxxabi.h>
+#endif
 
 namespace {
 constexpr int kFooterText = 324;
 constexpr int kOptionsText = 332;
 constexpr int kQuitText = 333;
 constexpr int kAboutText = 334;
+
+// The class name of an exception as the reader knows it.
+std::string ClassName(const std::exception& e) {
+    const char* raw = typeid(e).name();
+#ifdef __GNUG__
+    int status = 0;
+    char* plain = abi::__cxa_demangle(raw, nullptr, nullptr, &status);
+    if (status == 0 && plain) {
+        std::string name(plain);
+        std::free(plain);
+        return name;
+    }
+    std::free(plain);
+#endif
+    return raw;
+}
 } // namespace
 
 TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -100,7 +120,7 @@ void TmainWindow::GoOn() {
     try {
         careerRoutine_();
     } catch (const std::exception& e) {
-        WriteLog(std::string("Exception ") + typeid(e).name() + ": " + e.what());
+        WriteLog("Exception " + ClassName(e) + ": " + e.what());
     }
     close();
 }
