@@ -65,6 +65,17 @@ case_ "country without a flag" world/flags.txt '/^SCO |/d' 'no flag for SCO'
 case_ "language flag of no country" lang/en/labels.txt 's/^3\tENG/3\tXEN/' 'language en shows the flag of XEN'
 case_ "referee of an unknown country" world/referees.txt '0,/^ENG | /s//ZZZ | /' 'unknown country ZZZ'
 
+# Sources saved by a Windows editor (CR LF line ends, a byte-order mark) build the same world.
+rm -rf "$tmp/data" "$tmp/out"
+cp -r "$src/data" "$tmp/data"
+sed -i 's/$/\r/' "$tmp/data/world/clubs/POR.txt" "$tmp/data/world/referees.txt"
+printf '\xEF\xBB\xBF' | cat - "$src/data/world/countries.txt" >"$tmp/data/world/countries.txt"
+if "$tool" build-data "$tmp/out" --source "$tmp/data" >/dev/null 2>&1; then
+    diff -r "$tmp/good" "$tmp/out" >/dev/null || fail "CR LF line ends or a byte-order mark change the world"
+else
+    fail "CR LF line ends or a byte-order mark stop the build"
+fi
+
 if [ "$problems" -ne 0 ]; then
     echo "$problems problem(s)"
     exit 1

@@ -31,6 +31,8 @@ std::vector<TSourceLine> ReadSourceLines(const std::string& path) {
     int number = 0;
     while (std::getline(in, text)) {
         ++number;
+        // Some editors put a byte-order mark in front of a UTF-8 file.
+        if (number == 1 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
         const std::string trimmed = Trim(text);
         if (trimmed.empty() || trimmed[0] == '#') continue;
         TSourceLine line{number, {}};
