@@ -27,8 +27,28 @@ if [ "$count" -lt 350 ]; then
     echo "FAIL: only $count files were built"
     problems=$((problems + 1))
 fi
-# A build over an existing folder rewrites the same bytes.
+# A build over an existing folder rewrites the same bytes. A team file that an earlier build wrote for a
+# club since renamed goes; a team the editor saved since (another user in its header) and a file that is
+# no team file stay.
+first=$(find "$tmp/one/Teams" -name '*.kbt' | sort | head -1)
+cp "$first" "$tmp/one/Teams/RenamedSince.kbt"
+"$tool" team export "$first" | sed 's/"savedBy": *"[^"]*"/"savedBy": "a player"/' >"$tmp/mine.json"
+grep -q '"savedBy": "a player"' "$tmp/mine.json" || {
+    echo "FAIL: could not make a team saved by someone else"
+    problems=$((problems + 1))
+}
+"$tool" team import "$tmp/mine.json" "$tmp/one/Teams/MyOwnClub.kbt" || echo "FAIL: team import"
+echo "not a team" >"$tmp/one/Provisory Teams/Notes.kbt"
 "$tool" build-data "$tmp/one" --source "$src/data" || { echo "FAIL: rebuild"; exit 1; }
+[ ! -e "$tmp/one/Teams/RenamedSince.kbt" ] || {
+    echo "FAIL: the team file of an earlier build stays"
+    problems=$((problems + 1))
+}
+[ -f "$tmp/one/Teams/MyOwnClub.kbt" ] && [ -f "$tmp/one/Provisory Teams/Notes.kbt" ] || {
+    echo "FAIL: the rebuild removed a file it did not write"
+    problems=$((problems + 1))
+}
+rm -f "$tmp/one/Teams/MyOwnClub.kbt" "$tmp/one/Provisory Teams/Notes.kbt"
 if ! diff -r "$tmp/one" "$tmp/second build" >/dev/null; then
     echo "FAIL: building over an existing folder changed it"
     problems=$((problems + 1))

@@ -5,6 +5,7 @@
 #include "datafiles/referee_file.h"
 #include "datafiles/team_check.h"
 #include "datafiles/team_file.h"
+#include "foundation/binary_file.h"
 #include "foundation/encoding.h"
 #include "tools/kolbrin-data/commands.h"
 #include "tools/kolbrin-data/world_sources.h"
@@ -73,6 +74,24 @@ struct TBuiltTeam {
     TTeamFile file;
 };
 
+// Removes the team files an earlier build wrote, so that a club renamed or dropped in the sources does not
+// linger beside its new file. A file the editor has saved since carries its user's name in the header and
+// stays, as does anything that is not a readable team file.
+void RemoveEarlierBuild(const fs::path& folder) {
+    if (!fs::is_directory(folder)) return;
+    std::vector<fs::path> ours;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".kbt") continue;
+        try {
+            const TTeamFile file =
+                TTeamFile::ReadTeamOnly(ReadWholeFile(entry.path().string()), kDataFormat2002);
+            if (file.headerOk && file.header.SavedBy() == kSavedBy && file.header.Author() == kAuthor)
+                ours.push_back(entry.path());
+        } catch (const std::exception&) {}
+    }
+    for (const fs::path& p : ours) fs::remove(p);
+}
+
 // Checks and writes one folder of teams; returns how many fail the team check.
 int WriteTeamFolder(const fs::path& folder, const std::vector<TWorldClub>& clubs, bool mustPass) {
     std::vector<TBuiltTeam> teams;
@@ -92,6 +111,7 @@ int WriteTeamFolder(const fs::path& folder, const std::vector<TWorldClub>& clubs
                                      " is taken by the club at " + taken[key]);
         teams.push_back({&club, std::move(fileName), TeamFileOf(club)});
     }
+    RemoveEarlierBuild(folder);
     fs::create_directories(folder);
     int failing = 0;
     for (const TBuiltTeam& t : teams) {
