@@ -1,6 +1,8 @@
 #include "foundation/settings.h"
 
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 using Key = std::pair<std::string, std::string>;
@@ -146,6 +148,32 @@ void SaveGameOptions(TSettingsStore& store, const TGameSettings& settings, const
     WriteSetting(store, kSettingViewGetTeams, settings.viewGetTeams);
     WriteSetting(store, kSettingViewAuction, settings.viewAuction);
     WriteSetting(store, kSettingLastGame, settings.lastGame);
+}
+
+namespace {
+bool CanWriteIn(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec || !std::filesystem::is_directory(folder, ec)) return false;
+    const std::filesystem::path probe = folder / ".kolbrin-write-test";
+    bool ok = false;
+    {
+        std::ofstream out(probe, std::ios::binary);
+        ok = static_cast<bool>(out << 'k') && static_cast<bool>(out.flush());
+    }
+    std::filesystem::remove(probe, ec);
+    return ok;
+}
+} // namespace
+
+std::string WritableFolder(const std::string& gameDir, const std::string& userDataDir,
+                           const std::string& sub) {
+    const std::filesystem::path inGame = std::filesystem::path(gameDir) / sub;
+    if (CanWriteIn(inGame)) return inGame.string();
+    const std::filesystem::path inUser = std::filesystem::path(userDataDir) / sub;
+    std::error_code ec;
+    std::filesystem::create_directories(inUser, ec);
+    return inUser.string();
 }
 
 int SoundGameTimeProfile(int profile) {

@@ -146,6 +146,9 @@ struct TGameSettings {
     // Game: data format versions of team files and saved player records.
     int loadVersion = kSettingGameLoadVersion.def;
     int saveVersion = kSettingGameSaveVersion.def;
+    // Not stored: the per-user data folder, set by the program at start, where what must be written goes
+    // when the game folder cannot be written.
+    std::string userDataDir;
 };
 
 // The program-wide settings of the running game.
@@ -165,6 +168,11 @@ void LoadGameOptions(TSettingsStore& store, TGameSettings& settings);
 // given name of the current currency), "gameTimeProfile", "saveGameWhen", "viewPsychologicalLashes",
 // "viewGetTeams", "viewAuction" and "lastGame".
 void SaveGameOptions(TSettingsStore& store, const TGameSettings& settings, const std::string& currencyName);
+
+// The folder `sub` below the game folder when it exists or can be made and a file can be written in it;
+// otherwise the same folder below the per-user data folder (made when missing). Saved games go there.
+std::string WritableFolder(const std::string& gameDir, const std::string& userDataDir,
+                           const std::string& sub);
 
 // A stored profile outside the offered ones falls back to the default profile.
 int SoundGameTimeProfile(int profile);

@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     const std::string gameDir = FromQString(GameFolder(QCoreApplication::arguments()));
     WriteSetting(store, kSettingDirectory, gameDir);
     LoadSettings(store, settings);
+    settings.userDataDir = FromQString(userData);
     QDir::setCurrent(ToQString(settings.directory));
     SetBeepHandler([] { QApplication::beep(); }, [] { return GameSettings().sound; });
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 TGameSettings LoadedFrom(TSettingsStore& store) {
     TGameSettings s;
@@ -235,4 +238,24 @@ TEST(GameTimeProfiles, NamesComeFromTheirTextsCutToTwentyCharacters) {
     EXPECT_EQ(GameTimeProfiles()[0].name, "Profile 380");
     EXPECT_EQ(GameTimeProfiles()[3].name, "A very, very fast pa");
     EXPECT_EQ(GameTimeProfiles()[3].tickWithOneHuman, 400);
+}
+
+TEST(WritableFolders, GameFolderFirstThenThePerUserFolder) {
+    namespace fs = std::filesystem;
+    const fs::path root =
+        fs::temp_directory_path() /
+        ("kolbrin-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::remove_all(root);
+    fs::create_directories(root / "game");
+    EXPECT_EQ(WritableFolder((root / "game").string(), (root / "user").string(), "GAMES"),
+              (root / "game" / "GAMES").string());
+    EXPECT_TRUE(fs::is_directory(root / "game" / "GAMES"));
+    EXPECT_TRUE(fs::is_empty(root / "game" / "GAMES")); // the probe is gone
+
+    // A game "folder" that is a file cannot hold anything.
+    std::ofstream(root / "blocked") << "x";
+    EXPECT_EQ(WritableFolder((root / "blocked").string(), (root / "user").string(), "GAMES"),
+              (root / "user" / "GAMES").string());
+    EXPECT_TRUE(fs::is_directory(root / "user" / "GAMES"));
+    fs::remove_all(root);
 }
