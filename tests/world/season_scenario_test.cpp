@@ -133,6 +133,11 @@ std::string PlaySeason(std::uint32_t seed, int* transfersSeen = nullptr) {
         foreignSeen[team] = team->foreignCount + team->foreignPurchases;
     }
 
+    // Each club's transfer accounts as of the last check, and the newest transfer record then.
+    std::map<const TTeam*, std::pair<std::int64_t, std::int64_t>> accounts;
+    for (const TTeam* team : world.AllTeams) accounts[team] = {0, 0};
+    const TLastTransfer* newestSeen = nullptr;
+
     for (int round = 1; round <= 18; ++round) {
         SCOPED_TRACE("matchday " + std::to_string(round));
         world.CurrentRound = static_cast<std::int16_t>(round);
@@ -195,11 +200,27 @@ std::string PlaySeason(std::uint32_t seed, int* transfersSeen = nullptr) {
         }
         // Money from transfers leaves one club and enters another.
         EXPECT_EQ(sales, -purchases);
-        std::int64_t recorded = 0;
-        for (const TLastTransfer* t : world.LastTransfersList) recorded += t->price;
-        if (world.LastTransfersList.Count() < TWorld::kLastTransfersLimit) {
-            EXPECT_EQ(recorded, sales);
+        // Each transfer of the matchday moved its price out of the buyer's account into the seller's.
+        int from = 0;
+        for (int i = 0; i < world.LastTransfersList.Count(); ++i)
+            if (world.LastTransfersList[i] == newestSeen) from = i + 1;
+        std::map<std::int16_t, std::pair<std::int64_t, std::int64_t>> moved;
+        for (int i = from; i < world.LastTransfersList.Count(); ++i) {
+            const TLastTransfer& t = *world.LastTransfersList[i];
+            EXPECT_NE(t.sellerId, t.buyerId);
+            EXPECT_GE(t.price, 0);
+            moved[t.sellerId].first += t.price;
+            moved[t.buyerId].second -= t.price;
         }
+        for (const TTeam* team : world.AllTeams) {
+            SCOPED_TRACE(team->ShortName());
+            auto& [sold, bought] = accounts[team];
+            EXPECT_EQ(team->season.financeTotals[1] - sold, moved[team->id].first);
+            EXPECT_EQ(team->season.financeTotals[3] - bought, moved[team->id].second);
+            sold = team->season.financeTotals[1];
+            bought = team->season.financeTotals[3];
+        }
+        newestSeen = world.LastTransfersList.Last();
     }
     if (transfersSeen) *transfersSeen = world.LastTransfersList.Count();
     std::ostringstream out;
