@@ -1,9 +1,9 @@
 // History records, the stadium and the world's lists and lookups.
 #include "world_fixture.h"
 
+#include "datafiles/referee_attr.h"
 #include "foundation/reals.h"
 #include "foundation/row_markup.h"
-#include "datafiles/referee_attr.h"
 #include "world/division.h"
 
 #include <gtest/gtest.h>
