@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -174,6 +175,25 @@ private slots:
         QDir().mkpath(KOLBRIN_BINARY_DIR "/screenshots");
         QVERIFY(shot.save(KOLBRIN_BINARY_DIR "/screenshots/set_country_dlg.png"));
         dlg.CountryList()->hidePopup();
+
+        // The rows with team counts, as the country selection of a new career shows them.
+        QListWidget counts;
+        counts.setItemDelegate(new TCountryRowDelegate(kGameDir, true, &counts));
+        for (int i = 0; i < 4; ++i) {
+            TCountry* c = AllCountries()[i];
+            c->wantedTeams = static_cast<std::int16_t>(i * 5 + 1);
+            c->selected = i % 2 == 0;
+            counts.addItem(QString::fromStdString(c->Name()));
+        }
+        counts.addItem("(not a country)");
+        counts.resize(340, 5 * TCountryRowDelegate::kRowHeight + 4);
+        counts.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&counts));
+        QVERIFY(counts.grab().save(KOLBRIN_BINARY_DIR "/screenshots/country_rows_with_counts.png"));
+        for (int i = 0; i < 4; ++i) {
+            AllCountries()[i]->wantedTeams = 0;
+            AllCountries()[i]->selected = false;
+        }
     }
 };
 
