@@ -131,8 +131,8 @@ public:
     std::int32_t MarketValue(long double priceFactor) const;
     std::int32_t EvaluateOffers() const;
     int DuelStrength() const;
-    // 1 the shooter wins, 2 the keeper wins, 3..6 special outcomes; draws three numbers (four with the
-    // special outcome test).
+    // A shot against a goalkeeper: 1 the shooter wins, 2 the keeper wins, 3..6 special outcomes. Always
+    // three draws: the shooter's, the keeper's, and the one-in-four test of a special outcome.
     int ResolveDuel(const TPlayer& opponent) const;
     void FormUp();
     void FormDown();
