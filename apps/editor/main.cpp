@@ -1,9 +1,173 @@
+// The team editor program: settings, language, labels file and countries, then the main window on the
+// data folder (the program's folder unless --data-dir names another).
+//
+//   Kolbrin2002Editor [--data-dir DIR]
+//   Kolbrin2002Editor --export-web DIR [--data-dir DIR]
+//       writes the web pages of the effective teams into DIR/equipas without opening a window; exit 0 on
+//       success, otherwise 1 with a one-line reason on the error stream.
+#include "datafiles/countries.h"
+#include "editor/editor_model.h"
+#include "editor/editor_options.h"
+#include "editor/web_export.h"
+#include "foundation/encoding.h"
+#include "foundation/errors.h"
+#include "foundation/languages.h"
+#include "foundation/settings.h"
+#include "foundation/texts.h"
+#include "ui/editor_main.h"
+#include "ui/qsettings_store.h"
+#include "ui/qt_text.h"
+#include "ui/select_lang_dlg.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QMessageBox>
+#include <iostream>
+#include <memory>
+
+namespace {
+constexpr const char* kApplicationTitle = "Kolbrin 2002";
+constexpr const char* kVersion = "0.1";
+
+struct TArguments {
+    QString dataDir;
+    QString exportWeb;
+    bool exportMode = false;
+    QString error;
+};
+
+TArguments ParseArguments(int argc, char** argv) {
+    TArguments a;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        auto value = [&](const QString& option, QString& out) {
+            if (arg == option) {
+                if (i + 1 >= argc) {
+                    a.error = option + " needs a folder";
+                    return true;
+                }
+                out = QString::fromLocal8Bit(argv[++i]);
+                return true;
+            }
+            if (arg.startsWith(option + "=")) {
+                out = arg.mid(option.size() + 1);
+                return true;
+            }
+            return false;
+        };
+        if (value("--data-dir", a.dataDir)) continue;
+        if (value("--export-web", a.exportWeb)) {
+            a.exportMode = true;
+            continue;
+        }
+    }
+    return a;
+}
+
+bool CanAskTheUser() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
+std::string Utf8(const std::string& cp1252) {
+    return Cp1252ToUtf8(cp1252);
+}
+
+// The countries of the language; a missing group file is only reported.
+void LoadCountriesFor(const std::string& dataDir, const std::string& code, bool quiet) {
+    LoadCountriesOfLanguage(dataDir, code, [quiet](const std::string& text, const std::string& caption) {
+        if (quiet || !CanAskTheUser())
+            std::cerr << Utf8(caption) << ": " << Utf8(text) << std::endl;
+        else
+            QMessageBox::information(nullptr, ToQString(caption), ToQString(text));
+    });
+}
+
+// The web export without a window.
+int ExportWeb(const TArguments& args, const std::string& dataDir) {
+    TQSettingsStore store;
+    TEditorOptions options;
+    ReadEditorOptions(store, options);
+    options.dataDir = dataDir;
+    options.webDirectory = FromQString(QDir(args.exportWeb).absolutePath());
+    try {
+        // Country names come from the chosen language, or from the first one found when none is chosen.
+        std::string code = ReadSetting(store, kSettingLanguage).substr(0, kLanguageCodeWidth);
+        if (code.empty()) {
+            const std::vector<TLangAvailable> languages = FindLanguages(dataDir);
+            if (languages.empty()) throw EFileNotFound("no language found in " + LanguagesFolder(dataDir));
+            code = languages.front().code;
+        }
+        StartLanguage(dataDir, code);
+        LoadCountriesFor(dataDir, code, true);
+
+        TEditorModel model(options);
+        model.LoadTeams();
+        for (const TLoadProblem& p : model.LoadProblems())
+            std::cerr << "skipped " << p.path << ": " << p.message << std::endl;
+        // Grouped by country, as a click on the country column groups them in the window, so that every
+        // country has one page.
+        static const TEditorTeam prototype;
+        SortList(model.Teams(), prototype.SortCompare(GetText(586)));
+        const TWebExportResult r = ExportWebSite(model.Teams(), options.webDirectory, dataDir);
+        std::cout << "web pages written to " << r.folder << ": " << r.pages.size() << " pages, "
+                  << r.images.size() << " pictures" << std::endl;
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "web export failed: " << Utf8(e.what()) << std::endl;
+        return 1;
+    }
+}
+} // namespace
 
 int main(int argc, char** argv) {
+    const TArguments args = ParseArguments(argc, argv);
+    if (!args.error.isEmpty()) {
+        std::cerr << args.error.toStdString() << std::endl;
+        return 2;
+    }
+    if (args.exportMode) {
+        // No window and no display are needed for the export.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setOrganizationName("Kolbrin");
+        QCoreApplication::setApplicationName(kApplicationTitle);
+        const QString dir = args.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.dataDir;
+        return ExportWeb(args, FromQString(QDir(dir).absolutePath()));
+    }
+
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    QCoreApplication::setOrganizationName("Kolbrin");
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    QCoreApplication::setApplicationVersion(kVersion);
+    const std::string dataDir = FromQString(
+        QDir(args.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.dataDir).absolutePath());
+
+    TQSettingsStore store;
+    const std::string setting = ReadSetting(store, kSettingLanguage);
+    const std::string code = ChooseLanguageAtStart(
+        setting, [&] { return CanAskTheUser() ? SelectLanguage(dataDir) : std::string(); });
+    if (code.empty()) return kNoLanguageExitCode;
+    if (code != setting.substr(0, kLanguageCodeWidth)) {
+        WriteSetting(store, kSettingLanguage, code);
+        store.Sync();
+    }
+    try {
+        StartLanguage(dataDir, code);
+        LoadCountriesFor(dataDir, code, false);
+    } catch (const std::exception& e) {
+        std::cerr << Utf8(e.what()) << std::endl;
+        if (CanAskTheUser()) QMessageBox::critical(nullptr, kApplicationTitle, ToQString(e.what()));
+        return kNoLanguageExitCode;
+    }
+
+    TEditorOptions options;
+    ReadEditorOptions(store, options);
+    options.dataDir = dataDir;
+    auto window = std::make_unique<TeditorMain>(options);
+    window->show();
+    const int result = app.exec();
+    window.reset();
+    CloseLabelsFile();
+    store.Sync();
+    return result;
 }
