@@ -1,6 +1,7 @@
 // Coaches: hire scores, dismissal, observed players, history, and the coach changes of a club.
 #include "world_fixture.h"
 
+#include "foundation/row_markup.h"
 #include "world/division.h"
 
 #include <gtest/gtest.h>
@@ -247,4 +248,30 @@ TEST(ClubCoachChange, AComputerSuccessorCutsWagesAndDebt) {
     EXPECT_EQ(cheap.salary(), 1000);
     EXPECT_EQ(club.balance(), 0);
     EXPECT_TRUE(club.BalanceIntact());
+}
+
+TEST(CoachRow, NameClubTitlesAndPrestige) {
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    TCoach& coach = *club.coach;
+    coach.leagueTitles = 2;
+    coach.cupTitles = 1;
+    coach.SetPrestige(17);
+    auto cells = ParseRowMarkup(coach.GetListText(ccName | ccClub | ccTitles | ccPrestige));
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_EQ(cells[0].text, "Coach Alpha");
+    EXPECT_EQ(cells[0].control, 0);
+    EXPECT_EQ(cells[1].text, "Alpha");
+    EXPECT_EQ(cells[2].text, "2 + 1 = 3");
+    EXPECT_EQ(cells[3].text, "17");
+    coach.isHuman = 1;
+    cells = ParseRowMarkup(coach.GetListText(ccName));
+    EXPECT_EQ(cells[0].control, kRowBoldOn);
+    cells = ParseRowMarkup(coach.GetListText(static_cast<int>(ccName | ccNoHumanMark)));
+    EXPECT_EQ(cells[0].control, 0);
+    TColumnList header;
+    coach.SetupColumns(header, true, ccName | ccPrestige, 0);
+    ASSERT_EQ(header.size(), 3u); // the number column, then the two
+    EXPECT_EQ(header[1].width, 140);
+    EXPECT_EQ(header[2].width, 60);
 }

@@ -601,3 +601,54 @@ TEST(TeamRound, AClubWithoutCoachSaysSoAndGoesOn) {
     EXPECT_EQ(world.DefaultPort().Messages[0], "Alpha: coach is nil");
     EXPECT_EQ(CountRole(club, 1), 11);
 }
+
+TEST(TeamAfterMatch, AbsencesAndFormOfThoseWhoPlayed) {
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    TPlayer& hurt = AddPlayer(club, 1, 20, 25);
+    TPlayer& banned = AddPlayer(club, 1, 20, 25);
+    TPlayer& bench = AddPlayer(club, 1, 20, 25);
+    TPlayer& worn = AddPlayer(club, 1, 20, 25);
+    hurt.injuredGames = 2;
+    banned.suspendedGames = 1;
+    club.ExpireAbsences();
+    club.ExpireAbsences();
+    EXPECT_EQ(hurt.injuredGames, 0);
+    EXPECT_EQ(banned.suspendedGames, 0);
+    hurt.matchState.lineupRole = 1;
+    bench.matchState.lineupRole = 2;
+    worn.matchState.wearCounter = -1;
+    for (int i = 0; i < 40; ++i) club.FormUpAll();
+    EXPECT_EQ(hurt.form, 6);
+    EXPECT_EQ(worn.form, 6);
+    EXPECT_EQ(bench.form, 3);
+    EXPECT_EQ(banned.form, 3);
+    for (int i = 0; i < 40; ++i) club.FormDownAll();
+    EXPECT_EQ(hurt.form, 0);
+    EXPECT_EQ(bench.form, 3);
+}
+
+TEST(TeamDisplay, BoardAndMoraleColours) {
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    EXPECT_EQ(club.SatisfactionColour(), 0x00FFFF); // 1.0: yellow
+    club.SetSupportFactor(1.31L);
+    EXPECT_EQ(club.SatisfactionColour(), 0x008000);
+    club.SetSupportFactor(0.7L);
+    EXPECT_EQ(club.SatisfactionColour(), 0x0000FF);
+    // Forms 6, 6, 0, 0: 12 / (4 - 2) = 6, green; then 3 / 2 = 1.5, red.
+    TPlayer& a = AddPlayer(club, 1, 20, 25);
+    TPlayer& b = AddPlayer(club, 1, 20, 25);
+    TPlayer& c = AddPlayer(club, 1, 20, 25);
+    TPlayer& d = AddPlayer(club, 1, 20, 25);
+    a.form = 6;
+    b.form = 6;
+    c.form = 0;
+    d.form = 0;
+    EXPECT_EQ(club.MoraleColour(), 0x008000);
+    a.form = 3;
+    b.form = 0;
+    EXPECT_EQ(club.MoraleColour(), 0x0000FF);
+    b.form = 1; // 4 / 2 = 2: yellow
+    EXPECT_EQ(club.MoraleColour(), 0x00FFFF);
+}
