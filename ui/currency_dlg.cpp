@@ -38,12 +38,17 @@ TcurrencyDlg::TcurrencyDlg(TSettingsStore& store, QWidget* parent)
     okBtn_->setObjectName("OKBtn");
     SetTextTag(okBtn_, kOkText);
     okBtn_->setDefault(true);
+    okBtn_->setMinimumWidth(90);
     connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(10);
+    setMinimumWidth(360);
     layout->addWidget(labelCaption_);
     layout->addWidget(labelQuestion_);
     layout->addWidget(comboCurrency_);
+    layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okBtn_);

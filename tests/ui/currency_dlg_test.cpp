@@ -2,10 +2,14 @@
 #include "ui/currency_dlg.h"
 
 #include "foundation/currency.h"
+#include "foundation/languages.h"
 #include "foundation/settings.h"
+#include "foundation/texts.h"
+#include "ui/qt_text.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -24,6 +28,19 @@ void Choose(TSettingsStore& store, const std::function<void(TcurrencyDlg&)>& act
 class CurrencyDlgTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { OpenLabelsFile(LabelsFilePath(KOLBRIN_BINARY_DIR "/bin", "en")); }
+
+    void textsComeFromTheLabelsFile() {
+        TMemorySettingsStore store;
+        TcurrencyDlg dlg(store);
+        QCOMPARE(dlg.windowTitle(), ToQString(GetCaptionText(519)));
+        QCOMPARE(dlg.findChild<QLabel*>("labelCaption")->text(), ToQString(GetCaptionText(519)));
+        QCOMPARE(dlg.findChild<QLabel*>("labelQuestion")->text(), ToQString(GetCaptionText(520)));
+        QCOMPARE(dlg.OKBtn()->text(), ToQString(GetCaptionText(71)));
+        if (qEnvironmentVariableIsSet("KOLBRIN_SHOT_DIR"))
+            dlg.grab().save(qEnvironmentVariable("KOLBRIN_SHOT_DIR") + "/currency_dlg.png");
+    }
+
     void listsTheFourNamesAndPreselectsTheStoredOne() {
         TMemorySettingsStore store;
         TcurrencyDlg none(store);
