@@ -1,0 +1,119 @@
+// The world's rows and notes with their language texts: the absence notes of a player, the sale column,
+// coach-change news and history lines. The texts come from a small labels file written here.
+#include "world_fixture.h"
+
+#include "foundation/labels_line.h"
+#include "foundation/row_markup.h"
+#include "foundation/texts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <unistd.h>
+
+using namespace worldtest;
+
+namespace {
+
+// A labels file with the chosen texts ("X" lines elsewhere), open while the object lives.
+class WorldLabels {
+public:
+    explicit WorldLabels(const std::map<int, std::string>& texts) {
+        path_ = std::filesystem::temp_directory_path() / ("kolbrin_world_labels_" + std::to_string(getpid()));
+        std::ofstream out(path_, std::ios::binary);
+        for (int n = 1; n <= texts.rbegin()->first + 1; ++n) {
+            const auto it = texts.find(n);
+            out << (it == texts.end() ? std::string("X") : EncodeLabelsLine(it->second)) << "\r\n";
+        }
+        out.close();
+        OpenLabelsFile(path_.string());
+    }
+    ~WorldLabels() {
+        CloseLabelsFile();
+        std::error_code ec;
+        std::filesystem::remove(path_, ec);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+const std::map<int, std::string> kTexts = {
+    {43, "Suspended for %d games"},
+    {45, "Suspended for %d game"},
+    {107, "Hired by %s"},
+    {108, "Left his club"},
+    {229, "Injured for %d games"},
+    {230, "Injured for %d game"},
+    {315, "Sold"},
+    {354, "GKx"},
+    {356, "DFx"},
+    {407, "%s was dismissed by %s"},
+    {408, "%s, who had no club, takes over"},
+    {409, "%s leaves %s to take over"},
+};
+
+} // namespace
+
+TEST(WorldTexts, AbsenceNotesBySingularAndPlural) {
+    WorldLabels labels(kTexts);
+    TWorld world;
+    TPlayer& p = MakePlayer(world, 1, 20, 25);
+    p.injuredGames = 1;
+    p.suspendedGames = 3;
+    EXPECT_EQ(p.GetInfoText(1, {}), "Injured for 1 game");
+    EXPECT_EQ(p.GetInfoText(2, {}), "Suspended for 3 games");
+    p.injuredGames = 4;
+    p.suspendedGames = 1;
+    EXPECT_EQ(p.GetInfoText(1, {}), "Injured for 4 games");
+    EXPECT_EQ(p.GetInfoText(2, {}), "Suspended for 1 game");
+    EXPECT_EQ(p.GetInfoText(3, {}), "");
+}
+
+TEST(WorldTexts, PositionAndSaleColumns) {
+    WorldLabels labels(kTexts);
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    TPlayer& p = AddPlayer(club, 1, 20, 25);
+    const int mask = pcPosition | pcSaleState;
+    auto cells = ParseRowMarkup(p.GetListTextEx3(mask, 0, 0, 0));
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0].text, "DF"); // cut to two characters
+    EXPECT_EQ(cells[1].text, "");   // not offered
+    p.askingPrice = 1250000;
+    p.saleMode = 2;
+    cells = ParseRowMarkup(p.GetListTextEx3(mask, 0, 0, 0));
+    EXPECT_EQ(cells[1].text, "1 250 000");
+    EXPECT_EQ(cells[1].control, kRowColorGreen);
+    p.retiring = 1;
+    cells = ParseRowMarkup(p.GetListTextEx3(mask, 0, 0, 0));
+    EXPECT_EQ(cells[1].text, "");
+    p.soldToTeamId = 9;
+    cells = ParseRowMarkup(p.GetListTextEx3(mask, 0, 0, 0));
+    EXPECT_EQ(cells[1].text, "Sold");
+}
+
+TEST(WorldTexts, CoachChangeNewsAndHistory) {
+    WorldLabels labels(kTexts);
+    TWorld world;
+    TTeam& alpha = MakeClub(world, "Alpha");
+    TTeam& beta = MakeClub(world, "Beta");
+    TCoach& a = *alpha.coach;
+    TCoach& b = *beta.coach;
+    EXPECT_EQ(ParseRowMarkup(TLash(world, a.id, alpha.id, true).GetListText(0))[0].text,
+              "Coach Alpha was dismissed by Alpha");
+    EXPECT_EQ(ParseRowMarkup(TLash(world, b.id, beta.id, false).GetListText(0))[0].text,
+              "Coach Beta leaves Beta to take over");
+    EXPECT_EQ(ParseRowMarkup(TLash(world, b.id, 0, false).GetListText(0))[0].text,
+              "Coach Beta, who had no club, takes over");
+    world.SeasonYear = 2005;
+    a.AddEvent(1, beta.id);
+    a.AddEvent(2, 0);
+    auto cells = ParseRowMarkup(a.events[0]->GetListText(0));
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0].text, "2005");
+    EXPECT_EQ(cells[1].text, "Hired by Beta");
+    EXPECT_EQ(ParseRowMarkup(a.events[1]->GetListText(0))[1].text, "Left his club");
+}
