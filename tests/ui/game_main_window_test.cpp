@@ -46,6 +46,8 @@ private slots:
             auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
             seen = box->ShownMode() == TAboutBox::Mode::Normal && box->OKBtn() != nullptr;
+            if (qEnvironmentVariableIsSet("KOLBRIN_SHOT_DIR"))
+                box->grab().save(qEnvironmentVariable("KOLBRIN_SHOT_DIR") + "/about_box.png");
             box->OKBtn()->click();
         });
         QTest::keyClick(&w, Qt::Key_F1);
