@@ -1,8 +1,10 @@
 #include "club/market.h"
 
 #include "club/auction.h"
+#include "foundation/format_text.h"
 #include "foundation/numeric.h"
 #include "foundation/reals.h"
+#include "foundation/texts.h"
 #include "world/coach.h"
 #include "world/player.h"
 #include "world/team.h"
@@ -226,4 +228,36 @@ int HumanSell(TTeam& club, TPlayer& player, std::int32_t priceThousands, int sal
         player.matchState.offeredThisMatchday = 1;
     }
     return csMaySell;
+}
+
+namespace {
+
+constexpr int kSalaryAskText = 389;
+constexpr int kSalaryMayRefuseText = 260;
+constexpr int kSalaryMustAcceptText = 261;
+constexpr int kRenewalMayRefuseText = 262;
+constexpr int kRenewalMustAcceptText = 263;
+constexpr int kMaySellText = 284;
+constexpr int kBuyerSalaryText = 199;
+
+} // namespace
+
+std::string SalaryQuestionText(const TPlayer& player, std::int32_t amount, int mode,
+                               const std::string& suffix) {
+    const std::string money = std::to_string(amount) + suffix;
+    if (mode >= 2)
+        return Format(GetText(mode == 2 ? kRenewalMayRefuseText : kRenewalMustAcceptText), {money});
+    return Format(GetText(kSalaryAskText), {player.PlainName(), TPlayer::PositionLongName(player.position()),
+                                            player.level(), player.age(), money}) +
+           " " + GetText(mode == 0 ? kSalaryMayRefuseText : kSalaryMustAcceptText);
+}
+
+std::string SaleRefusalText(int reason) {
+    if (reason < 0 || reason > csTooFewOutfield) return std::string();
+    return GetText(kMaySellText + reason);
+}
+
+std::string BuyerSalaryText(const TTeam& buyer, const TPlayer& player) {
+    return GetText(kBuyerSalaryText) + " " + std::to_string(player.MarketValue(buyer.priceFactor)) +
+           buyer.World().CurrencyRecord.suffix;
 }

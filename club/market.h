@@ -3,6 +3,7 @@
 // the end-of-round move of players sold at a listed price, and the salary questions (the wage review of a
 // club's round and a human coach's contract renewal). Auctions are in club/auction.h.
 #include <cstdint>
+#include <string>
 
 class TTeam;
 class TPlayer;
@@ -73,3 +74,13 @@ std::int32_t RenewalDemand(const TTeam& club, const TPlayer& player);
 // once (sale mode 1) or left listed (2) or unlisted (0). Returns the CanSell reason, 0 when the order was
 // accepted; a refused order still stores the price.
 int HumanSell(TTeam& club, TPlayer& player, std::int32_t priceThousands, int saleMode);
+
+// ---- Texts of the market's questions and answers ----
+
+// The question of the salary dialog for `mode` (0..3, after the raise of AskSalary).
+std::string SalaryQuestionText(const TPlayer& player, std::int32_t amount, int mode,
+                               const std::string& suffix);
+// Why a sale order was refused (reasons 1..7), or that the player may be sold (0).
+std::string SaleRefusalText(int reason);
+// The line beside the buy button of another club's squad: the salary the player would ask at `buyer`.
+std::string BuyerSalaryText(const TTeam& buyer, const TPlayer& player);
