@@ -103,6 +103,14 @@ TEST(DivisionRound, PriceFactorMovesTowardTheComputerClubsShareOfWealth) {
     }
     w.top->GenerateRound(3);
     EXPECT_NEAR(static_cast<double>(w.clubs[3]->priceFactor), 0.9 + 0.01, 1e-12);
+
+    // A division that started without money has no share to measure: it counts as a tenth too.
+    w.top->totalBalance = 0;
+    for (TTeam* t : w.clubs) t->priceFactor = 1.0L;
+    w.top->GenerateRound(4);
+    EXPECT_NEAR(static_cast<double>(w.clubs[3]->priceFactor), 0.9 + 0.01, 1e-12);
+    w.top->ComputeTotalBalance();
+    EXPECT_EQ(w.top->totalBalance, 10000);
 }
 
 TEST(DivisionRound, EachDivisionDrawsOnceForTheRefereeOrder) {
