@@ -101,7 +101,8 @@ bool ReadNumber(std::string_view f, std::size_t& i, const std::vector<TFormatArg
         ++i;
         if (next >= args.size() || !args[next].Integer()) return false;
         const std::int64_t v = *args[next++].Integer();
-        out = static_cast<int>(std::min<std::int64_t>(std::llabs(v), kMaxField));
+        // The magnitude is capped before it is taken: the most negative integer has no opposite.
+        out = v <= -kMaxField || v >= kMaxField ? kMaxField : static_cast<int>(v < 0 ? -v : v);
         return true;
     }
     if (i >= f.size() || f[i] < '0' || f[i] > '9') return true;
