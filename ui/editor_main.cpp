@@ -28,6 +28,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -182,6 +183,8 @@ public:
         header->setSortIndicatorShown(false);
         header->setHighlightSections(false);
         header->setStretchLastSection(true);
+        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        header->setFixedHeight(header->fontMetrics().height() + 10);
         for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
             // The painter keeps a 2-pixel margin in front of the first cell.
             header->resizeSection(i, columns[static_cast<std::size_t>(i)].width + (i == 0 ? 2 : 0));
@@ -241,6 +244,14 @@ TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
     }
     ApplyFormTexts(this);
     setWindowTitle(QStringLiteral("Kolbrin 2002 Editor"));
+    // The menu shows the keys of the focus-dependent actions after a tab, as it does for its own shortcuts.
+    for (auto [name, key] : {std::pair{"MenuPlayerRemove", Qt::Key_Delete},
+                             {"menuDeleteReferee", Qt::Key_Delete},
+                             {"menuPlayerEdit", Qt::Key_F2},
+                             {"menuEditReferee", Qt::Key_F2}}) {
+        QAction* a = Action(name);
+        a->setText(a->text().trimmed() + '\t' + QKeySequence(key).toString(QKeySequence::NativeText));
+    }
     resize(1200, 760);
 
     RefreshLists();
@@ -517,35 +528,25 @@ void TeditorMain::BuildMenus() {
          &TeditorMain::menuPlayerEditClick);
     make(player, "menuPlayerStar", kTxtStarPlayer, QKeySequence(Qt::CTRL | Qt::Key_M),
          &TeditorMain::menuPlayerStarClick);
-    QAction* removePlayer = make(player, "MenuPlayerRemove", kTxtRemovePlayer,
-                                 QKeySequence(QKeySequence::Delete), &TeditorMain::MenuPlayerRemoveClick);
+    make(player, "MenuPlayerRemove", kTxtRemovePlayer, QKeySequence(QKeySequence::Delete),
+         &TeditorMain::MenuPlayerRemoveClick);
 
     QMenu* referee = menu("menuReferee", kTxtMenuReferee);
     make(referee, "menuNewReferee", kTxtNewReferee, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
          &TeditorMain::menuNewRefereeClick);
-    QAction* editReferee = make(referee, "menuEditReferee", kTxtEditReferee, QKeySequence(Qt::Key_F2),
-                                &TeditorMain::menuEditRefereeClick);
-    QAction* deleteReferee = make(referee, "menuDeleteReferee", kTxtDeleteReferee,
-                                  QKeySequence(QKeySequence::Delete), &TeditorMain::menuDeleteRefereeClick);
+    make(referee, "menuEditReferee", kTxtEditReferee, QKeySequence(), &TeditorMain::menuEditRefereeClick);
+    make(referee, "menuDeleteReferee", kTxtDeleteReferee, QKeySequence(),
+         &TeditorMain::menuDeleteRefereeClick);
 
     QMenu* tools = menu("menuTools", kTxtMenuTools);
     make(tools, "analyse", kTxtAnalysis, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
          &TeditorMain::analyseBtnClick);
     tools->addAction(Action("webSiteBuild"));
 
-    // Delete and F2 act on the list that has the focus: players on the player pages, referees on theirs.
-    removePlayer->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    teamPlayers_->addAction(removePlayer);
-    allPlayers_->addAction(removePlayer);
-    QAction* editPlayer = Action("menuPlayerEdit");
-    editPlayer->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    teams_->addAction(editPlayer);
-    teamPlayers_->addAction(editPlayer);
-    allPlayers_->addAction(editPlayer);
-    editReferee->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    deleteReferee->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    referees_->addAction(editReferee);
-    referees_->addAction(deleteReferee);
+    // Delete and F2 act on the list that has the focus (see eventFilter): the referee list deletes and
+    // edits referees, the player lists players.
+    for (QListView* view : {teamPlayers_->view, allPlayers_->view, referees_->view})
+        view->installEventFilter(this);
 
     QToolBar* bar = addToolBar(QString());
     bar->setObjectName("toolBar");
@@ -939,6 +940,31 @@ bool TeditorMain::exitBtnMouseDown() {
     saved_ = true;
     close();
     return true;
+}
+
+bool TeditorMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The list keeps Delete and F2 for itself, so that no window-wide shortcut takes them first.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_F2) &&
+            key->modifiers() == Qt::NoModifier) {
+            key->accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool referees = watched == referees_->view;
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            referees ? menuDeleteRefereeClick() : MenuPlayerRemoveClick();
+            return true;
+        }
+        if (key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier) {
+            referees ? menuEditRefereeClick() : menuPlayerEditClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TeditorMain::closeEvent(QCloseEvent* event) {
