@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int kCloseTextTag = 96;
 constexpr int kDefaultTickInterval = 1000;
@@ -129,6 +131,7 @@ TPrintListDlg::TPrintListDlg(std::vector<TKolObject*> objects, const std::string
     header_->setStretchLastSection(false);
     header_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header_->setMinimumSectionSize(0);
+    header_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     frameLayout->addWidget(header_);
 
     list_ = new QListWidget(frame);
@@ -169,6 +172,8 @@ TPrintListDlg::TPrintListDlg(std::vector<TKolObject*> objects, const std::string
         header_->setSectionResizeMode(i, QHeaderView::Fixed);
         header_->resizeSection(i, columns[i].width);
     }
+    // A header view takes the height of a scroll area in a layout unless it is told its own.
+    header_->setFixedHeight(std::max(header_->sizeHint().height(), fontMetrics().height() + 8));
     // The painter starts two pixels in; the header follows it.
     header_->setOffset(-2);
     connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this,

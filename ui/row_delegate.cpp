@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 constexpr int kLeftMargin = 2;
 constexpr int kRightInset = 10; // alignment code 6 keeps this far from the cell's right edge
@@ -12,18 +14,6 @@ constexpr int kSeparatorRise = 4;
 
 const TKolObject* ObjectOf(const QModelIndex& index) {
     return reinterpret_cast<const TKolObject*>(index.data(kRowObjectRole).value<quintptr>());
-}
-
-QString MarkText(TRowMark mark) {
-    switch (mark) {
-    case TRowMark::Dash:
-        return QStringLiteral("-");
-    case TRowMark::None:
-    case TRowMark::Separator:
-        return QString();
-    default:
-        return QString(QChar(0x2022)); // the bullet
-    }
 }
 
 TColor BulletColor(TRowMark mark, TColor current) {
@@ -145,17 +135,29 @@ void TRowDelegate::PaintRow(QPainter& painter, const QRect& rect, const std::str
             painter.setPen(QPen(color, 1));
             const int y = rect.bottom() - kSeparatorRise;
             painter.drawLine(rect.left(), y, rect.right(), y);
-        } else if (mark != TRowMark::None) {
+        } else if (mark == TRowMark::Dash) {
             QFont symbolFont = cellFont;
             if (symbolFont.pointSizeF() > 0)
                 symbolFont.setPointSizeF(symbolFont.pointSizeF() + 2);
             else
                 symbolFont.setPixelSize(symbolFont.pixelSize() + 3);
             painter.setFont(symbolFont);
-            painter.setPen(mark == TRowMark::Bullet || mark == TRowMark::Dash
-                               ? color
-                               : ToQColor(BulletColor(mark, state.textColor)));
-            painter.drawText(area, flags, MarkText(mark));
+            painter.setPen(color);
+            painter.drawText(area, flags, QStringLiteral("-"));
+        } else if (mark != TRowMark::None) {
+            // The bullet: a round dot a little larger than the text's own, with a darker rim so that the
+            // yellow one still shows on a white row.
+            const QColor dot =
+                mark == TRowMark::Bullet ? color : ToQColor(BulletColor(mark, state.textColor));
+            const qreal diameter = std::max<qreal>(5, QFontMetricsF(cellFont).height() * 0.45);
+            const qreal cy = rect.top() + rect.height() / 2.0;
+            qreal cx = x + 1 + diameter / 2;
+            if (flags & Qt::AlignRight) cx = area.right() - diameter / 2;
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(dot.darker(150), 1));
+            painter.setBrush(dot);
+            painter.drawEllipse(QPointF(cx, cy), diameter / 2, diameter / 2);
+            painter.setRenderHint(QPainter::Antialiasing, false);
         } else if (!cell.text.empty() && area.width() > 0) {
             painter.setFont(cellFont);
             painter.setPen(color);

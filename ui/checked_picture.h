@@ -1,0 +1,9 @@
+#pragma once
+// Every picture the programs show (flags, faces, icons, wallpapers, button pictures) is loaded only when its
+// checksum trailer is right; otherwise it counts as missing and the caller draws without it.
+#include <QPixmap>
+#include <string>
+
+// The picture at `path` ("\" or "/" separators), or a null pixmap when the file is missing, unreadable,
+// fails its checksum or is no picture.
+QPixmap LoadCheckedPicture(const std::string& path);
