@@ -48,6 +48,8 @@ class TCalendar : public TKolList<TCalendarEntry> {
 public:
     explicit TCalendar(const TWorld& world) : TKolList<TCalendarEntry>(true), world_(&world) {}
 
+    const TWorld& World() const { return *world_; }
+
     // Rebuilds the 18 league entries of the club at `clubIndex` among `divisionClubIds` (the ids of its
     // division's ten clubs in division order), from the fixed fixture scheme.
     void BuildLeagueCalendar(const std::vector<std::int16_t>& divisionClubIds, int clubIndex);
