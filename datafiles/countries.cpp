@@ -97,7 +97,9 @@ void AddCountriesFromLines(const std::vector<std::string>& lines, const std::str
 
 void AddFallbackCountry(const std::string& code, const std::string& name) {
     const std::string c = code.substr(0, std::min<std::size_t>(code.size(), TCountry::kCodeWidth));
-    if (AllCountries().FindByCode(c)) return;
+    // A labels file without text 10 names no country; a country with an empty code would make an empty team
+    // or player country pass as known, so none is added (the names file skips such lines too).
+    if (c.empty() || AllCountries().FindByCode(c)) return;
     AllCountries().Add(std::make_unique<TCountry>(name, c, c));
 }
 

@@ -55,6 +55,7 @@ std::vector<std::string> ReadCountryNamesLines(const std::vector<std::uint8_t>& 
 void LoadCountryNames(const std::string& path, const std::string& langCode);
 
 // When no country has the code of text 10, adds one with that code as code and code2 and text 11 as name.
+// An empty code adds nothing.
 void AddFallbackCountry(const std::string& code, const std::string& name);
 
 // A message box the loading shows: its text and caption ("File not found", "Invalid file").

@@ -228,19 +228,23 @@ int Check(const CommandArgs& args) {
         if (args[i] == "--lang") lang = args[i + 1];
     }
     if (!fs::is_directory(dir)) throw std::runtime_error(dir.string() + ": not a folder");
-    // The country rules need the country list and the groups of the game folder.
     const fs::path langDir = gameDir / "Int" / lang;
-    ResetCountries();
-    LoadCountryNames((langDir / CountryNamesFileName(lang)).string(), lang);
-    LoadCountryGroups(gameDir.string(), [](const std::string& text, const std::string& caption) {
-        std::fprintf(stderr, "kolbrin-data: %s: %s\n", caption.c_str(), text.c_str());
-    });
     std::unique_ptr<TLabelsFile> labels;
     try {
         labels = std::make_unique<TLabelsFile>((langDir / ("KOLB2002_01_" + lang + ".kbl")).string());
     } catch (const std::exception&) {
         labels.reset(); // the flag names stand in
     }
+    // The country rules need the same country list as the editor's: the names file, the country of texts
+    // 10 and 11 when the file lacks it, and the groups of the game folder.
+    constexpr int kOwnCountryCodeText = 10;
+    constexpr int kOwnCountryNameText = 11;
+    const std::string fallbackCode = labels ? labels->GetText(kOwnCountryCodeText) : std::string{};
+    const std::string fallbackName = labels ? labels->GetText(kOwnCountryNameText) : std::string{};
+    LoadCountries(gameDir.string(), langDir.string(), lang, fallbackCode, fallbackName,
+                  [](const std::string& text, const std::string& caption) {
+                      std::fprintf(stderr, "kolbrin-data: %s: %s\n", caption.c_str(), text.c_str());
+                  });
 
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir)) {
