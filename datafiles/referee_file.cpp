@@ -1,6 +1,7 @@
 #include "datafiles/referee_file.h"
 
 #include "foundation/errors.h"
+#include "foundation/kol_log.h"
 
 std::vector<TRefereeAttr> ReadRefereeFile(const std::vector<std::uint8_t>& bytes) {
     TBinaryReader in(bytes);
@@ -43,7 +44,8 @@ std::vector<TRefereeAttr> LoadRefereeFile(const std::string& path, bool& dataErr
     try {
         return ReadRefereeFilePath(path);
     } catch (const std::exception&) {
-        // "Referees file error" goes to the trace, which writes nothing; the flag is what counts.
+        // The trace writes nothing; the flag is what the game's referee-count check reports.
+        Trace(1, "Referees file error");
         dataError = true;
         return {};
     }
