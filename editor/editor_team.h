@@ -55,6 +55,8 @@ public:
     TKolOrder SortCompare(const std::string& columnTitle) const override;
     TColor TextColor() const override { return attr.Color1(); }
     TColor BackColor() const override { return attr.Color2(); }
+    // A selected row keeps the team's text colour, so it needs a background that text stays readable on.
+    TColor SelectedBackColor() const override;
 };
 
 // The all-teams list's own order after loading: by short name, then file name.

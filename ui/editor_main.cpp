@@ -189,6 +189,7 @@ public:
             // The painter keeps a 2-pixel margin in front of the first cell.
             header->resizeSection(i, columns[static_cast<std::size_t>(i)].width + (i == 0 ? 2 : 0));
             captions_.push_back(columns[static_cast<std::size_t>(i)].caption);
+            widths_.push_back(header->sectionSize(i));
         }
         connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, header, &QHeaderView::setOffset);
         auto* layout = new QVBoxLayout(this);
@@ -196,6 +197,13 @@ public:
         layout->setSpacing(0);
         layout->addWidget(header);
         layout->addWidget(view, 1);
+    }
+
+    void showEvent(QShowEvent* event) override {
+        // A header that was hidden when its sections were sized lays them out again when first shown.
+        QWidget::showEvent(event);
+        for (int i = 0; i < static_cast<int>(widths_.size()); ++i)
+            header->resizeSection(i, widths_[static_cast<std::size_t>(i)]);
     }
 
     const std::string& Caption(int section) const { return captions_.at(static_cast<std::size_t>(section)); }
@@ -221,6 +229,7 @@ public:
 
 private:
     std::vector<std::string> captions_;
+    std::vector<int> widths_;
 };
 
 // ---- construction ----
@@ -250,6 +259,7 @@ TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
                              {"menuPlayerEdit", Qt::Key_F2},
                              {"menuEditReferee", Qt::Key_F2}}) {
         QAction* a = Action(name);
+        a->setIconText(a->text().trimmed());
         a->setText(a->text().trimmed() + '\t' + QKeySequence(key).toString(QKeySequence::NativeText));
     }
     resize(1200, 760);

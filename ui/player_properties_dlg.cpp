@@ -83,7 +83,9 @@ TPlayerPropertiesDlg::TPlayerPropertiesDlg(const TPlayerAttr& player, const std:
     // Data after the texts: the record's values and the country names.
     nameEdit_->setText(ToQString(player.Name()));
     connect(ageBar_, &QSlider::valueChanged, ageValue_, [this](int v) { ageValue_->setNum(v); });
-    ageBar_->setValue(std::clamp<int>(player.Age(), kMinAge, kMaxAge));
+    // An age outside the usual range widens the bar rather than being changed behind the user's back.
+    ageBar_->setRange(std::min<int>(kMinAge, player.Age()), std::max<int>(kMaxAge, player.Age()));
+    ageBar_->setValue(player.Age());
     ageValue_->setNum(ageBar_->value());
     positionCombo_->setCurrentIndex(std::min<int>(player.Position(), 3));
     behaviourCombo_->setCurrentIndex(std::min<int>(player.Behaviour(), 5));

@@ -16,6 +16,7 @@ class QSlider;
 class TPlayerPropertiesDlg final : public TKolForm {
     Q_OBJECT
 public:
+    // The bar's usual range; it widens to include the age of a player outside it.
     static constexpr int kMinAge = 18;
     static constexpr int kMaxAge = 33;
 

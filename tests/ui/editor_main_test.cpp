@@ -151,6 +151,15 @@ private slots:
         QVERIFY(refused);
         QCOMPARE(player->attr.Name(), std::string("Novo Nome"));
         QCOMPARE(player->attr.Age(), 30);
+        // A veteran outside the usual age range keeps his age when his dialog is confirmed unchanged.
+        TEditorPlayer* veteran = w.SelectedTeam()->players[5];
+        TPlayerAttr old = veteran->attr;
+        old.SetAge(37);
+        w.Model().ApplyPlayer(*veteran, old);
+        w.SelectPlayer(veteran);
+        OnNextModal([](QWidget* modal) { qobject_cast<TPlayerPropertiesDlg*>(modal)->OKBtn()->click(); });
+        w.menuPlayerEditClick();
+        QCOMPARE(veteran->attr.Age(), 37);
         QVERIFY(w.SelectedTeam()->modified);
         QCOMPARE(w.TeamPlayersView()
                      ->model()
@@ -267,8 +276,29 @@ private slots:
 
         const QByteArray shots = qgetenv("KOLBRIN_SCREENSHOT_DIR");
         if (!shots.isEmpty()) {
-            w.resize(1200, 760);
-            w.grab().save(QString::fromLocal8Bit(shots) + "/editor_main.png");
+            // The shipped data folder, for a look at the window as a user sees it.
+            const std::string shipped = KOLBRIN_BINARY_DIR "/bin";
+            LoadCountriesOfLanguage(shipped, "en", [](const std::string&, const std::string&) {});
+            TEditorOptions o;
+            o.dataDir = shipped;
+            TeditorMain real(o);
+            real.resize(1200, 760);
+            real.show();
+            real.SelectTeam(real.Model().Teams()[7]);
+            real.SelectPlayer(real.SelectedTeam()->players[2]);
+            real.grab().save(QString::fromLocal8Bit(shots) + "/editor_team.png");
+            real.Pages()->setCurrentIndex(1);
+            real.grab().save(QString::fromLocal8Bit(shots) + "/editor_players.png");
+            real.Pages()->setCurrentIndex(2);
+            real.grab().save(QString::fromLocal8Bit(shots) + "/editor_referees.png");
+            for (int which = 0; which < 2; ++which) {
+                OnNextModal([&, which](QWidget* modal) {
+                    modal->grab().save(QString::fromLocal8Bit(shots) +
+                                       (which ? "/player_dlg.png" : "/team_dlg.png"));
+                    static_cast<QDialog*>(modal)->reject();
+                });
+                which ? real.menuPlayerEditClick() : real.menuTeamPropertiesClick();
+            }
         }
     }
 
