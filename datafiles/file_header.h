@@ -53,7 +53,8 @@ public:
 
     // Reads the header at the reader's position. A header that cannot be read (a length above its field's
     // limit, a short file) is no error: fileType and description become "ERROR", version 0, the reader
-    // is rewound to the start of the file and false is returned. An unknown tag's bytes are skipped.
+    // is rewound to where the header began (the start of a team file) and false is returned. An unknown tag's
+    // bytes are skipped.
     bool Read(TBinaryReader& in);
     void Write(TBinaryWriter& out) const;
 
