@@ -60,8 +60,7 @@ void TKolLabel::paintEvent(QPaintEvent* event) {
         p.drawText(area.translated(d), flags, this->text());
         break;
     case TStyle::Recessed:
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawText(area.translated(-d), flags, this->text());
+        // Engraved: the lit lower edge of the groove below-right, the text itself in shade.
         p.setPen(pal.color(QPalette::Light));
         p.drawText(area.translated(d), flags, this->text());
         break;
@@ -72,6 +71,6 @@ void TKolLabel::paintEvent(QPaintEvent* event) {
     case TStyle::Plain:
         break;
     }
-    p.setPen(style_ == TStyle::Recessed ? text.lighter(130) : text);
+    p.setPen(style_ == TStyle::Recessed && isEnabled() ? pal.color(QPalette::Dark) : text);
     p.drawText(area, flags, this->text());
 }
