@@ -1,10 +1,13 @@
 #include "ui/game_main_window.h"
 
+#include "foundation/file_helpers.h"
 #include "foundation/kol_log.h"
+#include "foundation/settings.h"
 #include "ui/about_box.h"
 #include "ui/kol_form.h"
 #include "ui/options_dlg.h"
 #include "ui/qt_text.h"
+#include "ui/trevansoft_wallpaper.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -12,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRandomGenerator>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <exception>
@@ -70,11 +74,20 @@ TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(quit, &QAction::triggered, this, &QWidget::close);
     setMenuBar(menuBar);
 
-    wallpaper_ = new QWidget(this);
+    auto* background = new QWidget(this);
+    background->setObjectName("background");
+    background->setStyleSheet("#background { background: black; }");
+    wallpaper_ = new TTrevansoftWallpaper(background);
     wallpaper_->setObjectName("wallpaper");
-    wallpaper_->setStyleSheet("#wallpaper { background: qradialgradient(cx:0.5, cy:0.45, radius:0.8, "
-                              "fx:0.5, fy:0.45, stop:0 #0d2a12, stop:0.6 #050d07, stop:1 black); }");
-    labelCaption_ = new QLabel(wallpaper_);
+    wallpaper_->SetMode(TTrevansoftWallpaper::TMode::Stretch);
+    // Which wallpaper is shown only decorates the screen: it is drawn from the interface's own generator,
+    // never from the career's.
+    const std::string picture =
+        PickRandomFile(GameSettings().directory + "/Wallpapers", "bmp", [](std::int32_t n) {
+            return static_cast<std::int32_t>(QRandomGenerator::global()->bounded(n));
+        });
+    if (!picture.empty()) wallpaper_->LoadPicture(picture);
+    labelCaption_ = new QLabel(background);
     labelCaption_->setObjectName("labelCaption");
     labelCaption_->setAlignment(Qt::AlignCenter);
     labelCaption_->setStyleSheet("color: #f0c040; font-size: 64px; font-weight: 900; font-style: italic;");
@@ -83,26 +96,28 @@ TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
     shadow->setBlurRadius(12);
     shadow->setColor(QColor(0, 0, 0, 220));
     labelCaption_->setGraphicsEffect(shadow);
-    labelFooter_ = new QLabel(wallpaper_);
+    labelFooter_ = new QLabel(background);
     labelFooter_->setObjectName("labelFooter");
     SetTextTag(labelFooter_, kFooterText);
     labelFooter_->setAlignment(Qt::AlignCenter);
-    labelFooter_->setStyleSheet("color: #a0b0a0; font-size: 16px; padding-bottom: 24px;");
+    labelFooter_->setStyleSheet("color: #f0f0e8; background: rgba(0, 0, 0, 150); font-size: 18px; "
+                                "padding: 10px 28px; border-radius: 8px;");
 
-    auto* layout = new QVBoxLayout(wallpaper_);
+    auto* layout = new QVBoxLayout(background);
+    layout->setContentsMargins(0, 0, 0, 36);
     layout->addStretch(3);
     layout->addWidget(labelCaption_);
     layout->addStretch(4);
-    layout->addWidget(labelFooter_);
-    setCentralWidget(wallpaper_);
+    layout->addWidget(labelFooter_, 0, Qt::AlignHCenter);
+    setCentralWidget(background);
 
     ApplyFormTexts(this);
     // The window caption is the program's name in every language.
     setWindowTitle(QCoreApplication::applicationName());
     labelCaption_->setText(windowTitle());
 
-    for (QWidget* w : {static_cast<QWidget*>(this), wallpaper_, static_cast<QWidget*>(labelCaption_),
-                       static_cast<QWidget*>(labelFooter_)}) {
+    for (QWidget* w : {static_cast<QWidget*>(this), background, static_cast<QWidget*>(wallpaper_),
+                       static_cast<QWidget*>(labelCaption_), static_cast<QWidget*>(labelFooter_)}) {
         w->setMouseTracking(true);
         if (w != this) w->installEventFilter(this);
     }

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QMenu;
+class TTrevansoftWallpaper;
 
 class TmainWindow final : public QMainWindow {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
     QLabel* LabelCaption() const { return labelCaption_; }
     QLabel* LabelFooter() const { return labelFooter_; }
     QMenu* KolbrinMenu() const { return kolbrinMenu_; }
+    TTrevansoftWallpaper* Wallpaper() const { return wallpaper_; }
 
     // The first call starts the career (see SetCareerRoutine); later calls do nothing.
     void GoOn();
@@ -33,7 +35,7 @@ protected:
 private:
     bool running_ = false;
     std::function<void()> careerRoutine_;
-    QWidget* wallpaper_;
+    TTrevansoftWallpaper* wallpaper_;
     QLabel* labelCaption_;
     QLabel* labelFooter_;
     QMenu* kolbrinMenu_;

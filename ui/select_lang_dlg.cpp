@@ -1,8 +1,8 @@
 #include "ui/select_lang_dlg.h"
 
 #include "datafiles/countries.h"
-#include "foundation/picture_file.h"
 #include "ui/about_box.h"
+#include "ui/checked_picture.h"
 #include "ui/qt_text.h"
 
 #include <QApplication>
@@ -26,8 +26,8 @@ constexpr int kNameGap = 5; // between the flag and the name
 QPixmap LoadFlag(const std::string& gameDir, const std::string& flagCode) {
     if (flagCode.empty()) return {};
     const TFlagFile flag = FlagFile(gameDir, flagCode);
-    if (!flag.exists || CheckPictureFile(flag.path) != kPictureValid) return {};
-    QPixmap picture(QString::fromStdString(flag.path));
+    if (!flag.exists) return {};
+    const QPixmap picture = LoadCheckedPicture(flag.path);
     if (picture.isNull()) return {};
     return picture.scaled(kFlagWidth, kFlagHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }

@@ -3,9 +3,11 @@
 
 #include "foundation/kol_log.h"
 #include "foundation/languages.h"
+#include "foundation/settings.h"
 #include "foundation/texts.h"
 #include "ui/about_box.h"
 #include "ui/qt_text.h"
+#include "ui/trevansoft_wallpaper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +38,16 @@ private slots:
             if (!a->isSeparator()) texts << a->text();
         QCOMPARE(texts, QStringList({ToQString(GetCaptionText(332)), ToQString(GetCaptionText(334)),
                                      ToQString(GetCaptionText(333))}));
+    }
+
+    void aShippedWallpaperIsShown() {
+        GameSettings().directory = KOLBRIN_BINARY_DIR "/bin";
+        TmainWindow w;
+        QVERIFY(w.Wallpaper()->HasPicture());
+        GameSettings().directory = "/nonexistent-kolbrin-folder";
+        TmainWindow bare;
+        QVERIFY(!bare.Wallpaper()->HasPicture());
+        GameSettings().directory = ".";
     }
 
     void f1OpensTheAboutBox() {

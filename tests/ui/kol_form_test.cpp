@@ -3,6 +3,7 @@
 
 #include "foundation/labels_line.h"
 #include "foundation/texts.h"
+#include "ui/trevan_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,6 +92,20 @@ private slots:
         QCOMPARE(bareCheck->text(), QString());
         QCOMPARE(empty->text(), QString(" ")); // an empty entry still gets its blank
         QCOMPARE(form.pos(), QPoint(0, 0));
+    }
+
+    void graphicButtonsTakeOnlyTheirHint() {
+        TKolForm form(0);
+        auto* tagged = Tagged(new TTrevanButton(&form), 5);
+        tagged->setText("designed");
+        auto* untagged = new TTrevanButton(&form);
+        untagged->setText("designed");
+        untagged->SetHint("designed hint");
+        ApplyFormTexts(&form);
+        QCOMPARE(tagged->Hint(), QString("Saves the career now "));
+        QCOMPARE(tagged->text(), QString("designed"));
+        QCOMPARE(untagged->Hint(), QString("designed hint"));
+        QCOMPARE(untagged->text(), QString("designed"));
     }
 
     void itemStringsAreTextNumbers() {
