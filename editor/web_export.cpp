@@ -41,6 +41,15 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
+// The code as it may stand in a file name: a damaged team file's code ("../") must not lead a page or a
+// flag out of the site's folder.
+std::string SafeCode(const std::string& code) {
+    std::string out;
+    for (char c : code)
+        out += (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ? c : '_';
+    return out.empty() ? std::string("_") : out;
+}
+
 std::string FlagSrc(const std::string& code) {
     return "flags/" + code + ".BMP";
 }
@@ -135,12 +144,12 @@ TWebExportResult ExportWebSite(const TKolList<TEditorTeam>& teams, const std::st
     int cells = 0;
     for (const TEditorTeam* team : teams) {
         if (team == nullptr || team->currentProvisory) continue;
-        const std::string code = team->attr.Country();
+        const std::string code = SafeCode(team->attr.Country());
         if (first || code != previousCode) {
             const std::string closed = page.Close(folder);
             if (!closed.empty()) result.pages.push_back(closed);
-            const TCountry* country = FindCountry(kFindByCode, code);
-            const std::string name = country ? country->Name() : code;
+            const TCountry* country = FindCountry(kFindByCode, team->attr.Country());
+            const std::string name = country ? country->Name() : team->attr.Country();
             if (cells % 5 == 0) index += "<TR>\r\n";
             index += "<TD WIDTH=\"20%\" VALIGN=\"MIDDLE\"><A HREF=\"" + code + ".html\"><IMG SRC=\"" +
                      FlagSrc(code) + "\" BORDER=\"0\" ALT=\"\"><BR>" + Escape(name) + "</A></TD>\r\n";

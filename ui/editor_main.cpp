@@ -270,7 +270,10 @@ TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
         QTimer::singleShot(0, this, &TeditorMain::ShowLoadProblems);
 }
 
-TeditorMain::~TeditorMain() = default;
+TeditorMain::~TeditorMain() {
+    // The lists go before the model whose objects their rows point at.
+    for (TEditorListView* list : {teams_, teamPlayers_, allPlayers_, referees_}) list->model->SetObjects({});
+}
 
 void TeditorMain::BuildPages() {
     static const TEditorTeam teamPrototype;

@@ -154,6 +154,15 @@ TEST_F(WebExport, ThePicturesThePagesNameAreWrittenButExistingOnesAreKept) {
     EXPECT_EQ(ball, BallIconPicture());
 }
 
+TEST_F(WebExport, ADamagedCountryCodeNeverLeadsOutOfTheSite) {
+    Load({"POR:Um"});
+    model_->Teams()[0]->attr.SetCountry("../");
+    Export();
+    EXPECT_FALSE(fs::exists(web_ / ".html"));
+    EXPECT_TRUE(fs::exists(web_ / "equipas" / "___.html"));
+    EXPECT_NE(ReadText(web_ / "equipas" / "index.html").find("HREF=\"___.html\""), std::string::npos);
+}
+
 TEST_F(WebExport, AnUnwritableFolderIsAnError) {
     Load({"POR:Um"});
     std::ofstream(dir_ / "blocked") << "a file where the folder should be";
