@@ -3,7 +3,9 @@
 #include <algorithm>
 
 namespace {
-std::string Cut(std::string_view text) { return std::string(text.substr(0, std::min<std::size_t>(text.size(), 255))); }
+std::string Cut(std::string_view text) {
+    return std::string(text.substr(0, std::min<std::size_t>(text.size(), 255)));
+}
 } // namespace
 
 std::string EncodeCodedString(std::string_view text, int times) {

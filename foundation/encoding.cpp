@@ -55,14 +55,24 @@ std::string Utf8ToCp1252(std::string_view text) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         int extra = 0;
         std::uint32_t cp = c;
-        if (c >= 0xF0 && c < 0xF8) { extra = 3; cp = c & 0x07; }
-        else if (c >= 0xE0) { extra = c < 0xF0 ? 2 : 0; cp = c & 0x0F; }
-        else if (c >= 0xC0) { extra = 1; cp = c & 0x1F; }
+        if (c >= 0xF0 && c < 0xF8) {
+            extra = 3;
+            cp = c & 0x07;
+        } else if (c >= 0xE0) {
+            extra = c < 0xF0 ? 2 : 0;
+            cp = c & 0x0F;
+        } else if (c >= 0xC0) {
+            extra = 1;
+            cp = c & 0x1F;
+        }
         bool ok = extra > 0 && i + static_cast<std::size_t>(extra) < text.size();
         if (ok) {
             for (int k = 1; k <= extra; ++k) {
                 const unsigned char n = static_cast<unsigned char>(text[i + k]);
-                if ((n & 0xC0) != 0x80) { ok = false; break; }
+                if ((n & 0xC0) != 0x80) {
+                    ok = false;
+                    break;
+                }
                 cp = (cp << 6) | (n & 0x3F);
             }
         }
@@ -81,10 +91,14 @@ std::string UpperCp1252(std::string_view text) {
     std::string out(text);
     for (char& ch : out) {
         const unsigned char c = static_cast<unsigned char>(ch);
-        if (c >= 'a' && c <= 'z') ch = static_cast<char>(c - 32);
-        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) ch = static_cast<char>(c - 32);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E) ch = static_cast<char>(c - 16);
-        else if (c == 0xFF) ch = static_cast<char>(0x9F);
+        if (c >= 'a' && c <= 'z')
+            ch = static_cast<char>(c - 32);
+        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+            ch = static_cast<char>(c - 32);
+        else if (c == 0x9A || c == 0x9C || c == 0x9E)
+            ch = static_cast<char>(c - 16);
+        else if (c == 0xFF)
+            ch = static_cast<char>(0x9F);
     }
     return out;
 }

@@ -1,3 +1,5 @@
 #include "foundation/errors.h"
 
-void ThrowInvalidFile(const std::string& message) { throw EInvalidFile(message); }
+void ThrowInvalidFile(const std::string& message) {
+    throw EInvalidFile(message);
+}

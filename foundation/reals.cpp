@@ -60,7 +60,9 @@ long double Real48ToLongDouble(const Real48Bytes& bytes) {
     return negative ? -magnitude : magnitude;
 }
 
-long double RoundToReal48(long double value) { return Real48ToLongDouble(LongDoubleToReal48(value)); }
+long double RoundToReal48(long double value) {
+    return Real48ToLongDouble(LongDoubleToReal48(value));
+}
 
 Extended80Bytes LongDoubleToExtended(long double value) {
     Extended80Bytes out{};

@@ -42,7 +42,8 @@ int BuildData(const CommandArgs& args) {
         if (args[i] == "--source") source = args[i + 1];
     std::filesystem::create_directories(out);
     std::vector<DataStep> steps = DataSteps();
-    std::stable_sort(steps.begin(), steps.end(), [](const DataStep& a, const DataStep& b) { return a.order < b.order; });
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const DataStep& a, const DataStep& b) { return a.order < b.order; });
     for (const DataStep& step : steps) step.fn(out, source);
     return 0;
 }
