@@ -4,6 +4,7 @@
 #include "datafiles/team_check.h"
 #include "datafiles/team_file.h"
 #include "editor/file_names.h"
+#include "editor/list_sort.h"
 #include "foundation/binary_file.h"
 #include "foundation/errors.h"
 #include "foundation/file_helpers.h"
@@ -155,7 +156,7 @@ void TEditorModel::LoadTeams() {
     LoadFolder(false);
     LoadFolder(true);
     teams_.Pack();
-    SortList(teams_, TeamInOrder);
+    StableSortList(teams_, TeamInOrder);
     RecheckAll();
 }
 

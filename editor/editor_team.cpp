@@ -1,6 +1,7 @@
 #include "editor/editor_team.h"
 
 #include "editor/editor_texts.h"
+#include "editor/list_sort.h"
 #include "foundation/row_markup.h"
 #include "foundation/texts.h"
 
@@ -31,7 +32,7 @@ std::vector<const TPlayerAttr*> TEditorTeam::PlayerAttrs() const {
 
 void TEditorTeam::SortPlayers() {
     players.Pack();
-    SortList(players, PlayerInOrder);
+    StableSortList(players, PlayerInOrder);
 }
 
 TTeamFile TEditorTeam::ToTeamFile() const {

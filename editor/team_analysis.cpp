@@ -1,13 +1,14 @@
 #include "editor/team_analysis.h"
 
 #include "editor/editor_model.h"
+#include "editor/list_sort.h"
 
 TAnalysisResult AnalyseDuplicates(TEditorModel& model, const TAnalysisProgress& progress) {
     TAnalysisResult result;
 
     TKolList<TEditorTeam>& teams = model.Teams();
     teams.Pack();
-    SortList(teams, [](const TEditorTeam* a, const TEditorTeam* b) {
+    StableSortList(teams, [](const TEditorTeam* a, const TEditorTeam* b) {
         return a->attr.ShortName() <= b->attr.ShortName();
     });
     const int teamCount = teams.Count();
@@ -23,8 +24,9 @@ TAnalysisResult AnalyseDuplicates(TEditorModel& model, const TAnalysisProgress& 
 
     TKolList<TEditorPlayer>& players = model.Players();
     players.Pack();
-    SortList(players,
-             [](const TEditorPlayer* a, const TEditorPlayer* b) { return a->attr.Name() <= b->attr.Name(); });
+    StableSortList(players, [](const TEditorPlayer* a, const TEditorPlayer* b) {
+        return a->attr.Name() <= b->attr.Name();
+    });
     const int playerCount = players.Count();
     for (int i = 0; i < playerCount;) {
         int j = i + 1;

@@ -4,6 +4,7 @@
 #include "datafiles/team_check.h"
 #include "editor/editor_texts.h"
 #include "editor/file_names.h"
+#include "editor/list_sort.h"
 #include "editor/web_export.h"
 #include "foundation/format_text.h"
 #include "foundation/picture_file.h"
@@ -872,7 +873,7 @@ void TeditorMain::menuDeleteRefereeClick() {
 
 void TeditorMain::hcAllTeamsSectionClick(int section) {
     static const TEditorTeam prototype;
-    SortList(model_->Teams(), prototype.SortCompare(teams_->Caption(section)));
+    StableSortList(model_->Teams(), prototype.SortCompare(teams_->Caption(section)));
     RefreshLists();
 }
 
@@ -880,21 +881,21 @@ void TeditorMain::hcTeamPlayersSectionClick(int section) {
     if (!selectedTeam_) return;
     static const TEditorPlayer prototype;
     selectedTeam_->players.Pack();
-    SortList(selectedTeam_->players, prototype.SortCompare(teamPlayers_->Caption(section)));
+    StableSortList(selectedTeam_->players, prototype.SortCompare(teamPlayers_->Caption(section)));
     RefreshLists();
 }
 
 void TeditorMain::hcAllPlayersSectionClick(int section) {
     static const TEditorPlayer prototype;
     model_->Players().Pack();
-    SortList(model_->Players(), prototype.SortCompare(allPlayers_->Caption(section)));
+    StableSortList(model_->Players(), prototype.SortCompare(allPlayers_->Caption(section)));
     RefreshLists();
 }
 
 void TeditorMain::hcAllRefereesSectionClick(int section) {
     static const TEditorReferee prototype;
     model_->Referees().Pack();
-    SortList(model_->Referees(), prototype.SortCompare(referees_->Caption(section)));
+    StableSortList(model_->Referees(), prototype.SortCompare(referees_->Caption(section)));
     RefreshLists();
 }
 

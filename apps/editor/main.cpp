@@ -8,6 +8,7 @@
 #include "datafiles/countries.h"
 #include "editor/editor_model.h"
 #include "editor/editor_options.h"
+#include "editor/list_sort.h"
 #include "editor/web_export.h"
 #include "foundation/encoding.h"
 #include "foundation/errors.h"
@@ -108,7 +109,7 @@ int ExportWeb(const TArguments& args, const std::string& dataDir) {
         // Grouped by country, as a click on the country column groups them in the window, so that every
         // country has one page.
         static const TEditorTeam prototype;
-        SortList(model.Teams(), prototype.SortCompare(GetText(586)));
+        StableSortList(model.Teams(), prototype.SortCompare(GetText(586)));
         const TWebExportResult r = ExportWebSite(model.Teams(), options.webDirectory, dataDir);
         std::cout << "web pages written to " << r.folder << ": " << r.pages.size() << " pages, "
                   << r.images.size() << " pictures" << std::endl;

@@ -7,8 +7,10 @@
 #include "datafiles/team_check.h"
 #include "datafiles/team_file.h"
 #include "foundation/texts.h"
+#include "ui/analysis_dlg.h"
 #include "ui/cant_save_team_dlg.h"
 #include "ui/player_properties_dlg.h"
+#include "ui/team_color_dlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -291,6 +293,12 @@ private slots:
             real.grab().save(QString::fromLocal8Bit(shots) + "/editor_players.png");
             real.Pages()->setCurrentIndex(2);
             real.grab().save(QString::fromLocal8Bit(shots) + "/editor_referees.png");
+            TTeamColorDlg colours(real.SelectedTeam()->attr.Color1(), real.SelectedTeam()->attr.Color2(),
+                                  "AD Arenosa");
+            colours.grab().save(QString::fromLocal8Bit(shots) + "/colour_dlg.png");
+            TAnalysisDlg analysis(real.Model());
+            analysis.Run();
+            analysis.grab().save(QString::fromLocal8Bit(shots) + "/analysis_dlg.png");
             for (int which = 0; which < 2; ++which) {
                 OnNextModal([&, which](QWidget* modal) {
                     modal->grab().save(QString::fromLocal8Bit(shots) +
