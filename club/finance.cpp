@@ -85,9 +85,9 @@ std::int32_t LoanLimit(const TTeam& club) {
                      world.MoneyStep());
 }
 
-void ComputerLoans(TTeam& club) {
-    const int steps = ComputerLoanSteps(club.balance(), club.loan, club.WageBill(), LoanLimit(club),
-                                        club.World().MoneyStep());
+void ComputerLoans(TTeam& club, std::int32_t wageBill) {
+    const int steps =
+        ComputerLoanSteps(club.balance(), club.loan, wageBill, LoanLimit(club), club.World().MoneyStep());
     for (int i = 0; i < steps; ++i) club.TakeLoanStep();
     for (int i = 0; i > steps; --i) club.RepayLoanStep();
 }

@@ -44,8 +44,9 @@ int ComputerLoanSteps(std::int32_t balance, std::int32_t loan, std::int32_t wage
 
 // The loan limit of a club: its squad's average level, its supporters' mood and the world's prices.
 std::int32_t LoanLimit(const TTeam& club);
-// A computer club's loan steps before a game (see ComputerLoanSteps), booked on the club.
-void ComputerLoans(TTeam& club);
+// A computer club's loan steps before a game (see ComputerLoanSteps), booked on the club. `wageBill` is
+// the wage bill the club's management took before its sales of the matchday.
+void ComputerLoans(TTeam& club, std::int32_t wageBill);
 
 // The loan dialog of a human coach: the limit it shows (never below the present loan), and whether one
 // step may be borrowed (below the limit) or repaid (a loan left and more than one step of money).
@@ -62,7 +63,8 @@ bool HumanRepay(TTeam& club);
 bool CanEnlargeStadium(const TTeam& club);
 bool HumanEnlargeStadium(TTeam& club);
 // A computer club builds when its stadium is at least four-fifths full, can grow, and the works plus two
-// wage bills stay below its balance; paid at the price of the class reached. True when it built.
+// wage bills (`wageBill` as for ComputerLoans) stay below its balance; paid at the price of the class
+// reached. True when it built.
 bool ComputerStadiumWorks(TTeam& club, std::int32_t wageBill);
 
 // The ticket price as the club screen shows it: in thousandths with the sub-unit word when the currency

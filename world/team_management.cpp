@@ -82,24 +82,8 @@ void TTeam::ComputerManagement(bool offeredInReview) {
             OfferForSale(*player);
     }
 
-    const std::int32_t step = world_.MoneyStep();
-    while (loan > 0 && static_cast<std::int64_t>(balance()) - wages - Interest(loan) > step) RepayLoanStep();
-    if (static_cast<std::int64_t>(balance()) < static_cast<std::int64_t>(Interest(loan)) + wages) {
-        const std::int32_t limit =
-            LoanLimit(AverageLevel(), supportFactor(), world_.PriceIndex, world_.MoneyMultiplier(), step);
-        while (loan < limit &&
-               static_cast<std::int64_t>(balance()) <= static_cast<std::int64_t>(Interest(loan)) + wages)
-            TakeLoanStep();
-    }
-
-    if (stadium.CanEnlarge() &&
-        static_cast<std::int64_t>(stadium.EnlargeCost(world_.PriceIndex, world_.MoneyMultiplier())) +
-                2LL * wages <
-            balance()) {
-        // The works are paid at the price of the new size.
-        stadium.Enlarge();
-        BookMoney(fcStadium, -stadium.EnlargeCost(world_.PriceIndex, world_.MoneyMultiplier()));
-    }
+    ComputerLoans(*this, wages);
+    ComputerStadiumWorks(*this, wages);
 
     if (Random(3) == 0) BuyPlayer();
     AutoLineup();

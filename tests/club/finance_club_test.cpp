@@ -35,12 +35,12 @@ TEST(ClubLoans, ComputerClubBorrowsUntilItsCostsAreCovered) {
     ClubWorld w;
     TTeam& club = w.AddClub("Club", 2, 6, 6, 4, -1000000);
     // No wages: -1 000 000 -> -500 000 -> 0 (not above the 30 000 interest) -> 500 000.
-    ComputerLoans(club);
+    ComputerLoans(club, club.WageBill());
     EXPECT_EQ(club.loan, 1500000);
     EXPECT_EQ(club.balance(), 500000);
     // Richer: 1 200 000 - 45 000 and 700 000 - 30 000 leave more than a step, 200 000 - 15 000 does not.
     club.SetBalance(1200000);
-    ComputerLoans(club);
+    ComputerLoans(club, club.WageBill());
     EXPECT_EQ(club.loan, 500000);
     EXPECT_EQ(club.balance(), 200000);
 }

@@ -70,4 +70,7 @@ TEST(Loans, ComputerClubBorrowsUntilCoveredOrAtTheLimit) {
     EXPECT_EQ(ComputerLoanSteps(-2000000, 0, 100000, 1000000, 500000), 2);
     // Already above its limit: borrows nothing.
     EXPECT_EQ(ComputerLoanSteps(-100000, 1000000, 100000, 500000, 500000), 0);
+    // A currency without a money step (a damaged saved game) moves nothing instead of looping for ever.
+    EXPECT_EQ(ComputerLoanSteps(-100000, 0, 100000, 500000, 0), 0);
+    EXPECT_EQ(ComputerLoanSteps(2000000, 1000000, 100000, 5000000, 0), 0);
 }
