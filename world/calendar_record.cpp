@@ -1,8 +1,8 @@
 #include "world/calendar_record.h"
 
 #include "foundation/binary_file.h"
-#include "foundation/errors.h"
 #include "world/calendar.h"
+#include "world/record_fields.h"
 
 void WriteCalendarEntry(TBinaryWriter& out, const TCalendarEntry& entry) {
     out.I16(entry.opponentId);
@@ -33,17 +33,11 @@ void ReadCalendarEntry(TBinaryReader& in, TCalendarEntry& entry) {
 }
 
 void WriteCalendar(TBinaryWriter& out, const TCalendar& calendar) {
-    std::int16_t count = 0;
-    for (const TCalendarEntry* e : calendar)
-        if (e) ++count;
-    out.I16(count);
-    for (const TCalendarEntry* e : calendar)
-        if (e) WriteCalendarEntry(out, *e);
+    WriteCountedList(out, calendar, WriteCalendarEntry);
 }
 
 void ReadCalendar(TBinaryReader& in, TCalendar& calendar) {
-    const std::int16_t count = in.I16();
-    if (count < 0) ThrowInvalidFile("calendar with a negative number of entries");
+    const int count = ReadCount(in, "calendar with a negative number of entries");
     calendar.Clear();
     for (int i = 0; i < count; ++i) {
         auto* entry = new TCalendarEntry(calendar.World());

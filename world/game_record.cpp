@@ -1,32 +1,11 @@
 #include "world/game_record.h"
 
 #include "foundation/binary_file.h"
-#include "foundation/errors.h"
 #include "world/game.h"
+#include "world/record_fields.h"
 #include "world/records.h"
 #include "world/team.h"
 #include "world/world.h"
-
-#include <algorithm>
-
-namespace {
-
-// A text field of fixed width: a length byte and `width` bytes, the bytes past the text written as zeros.
-void WriteFixedText(TBinaryWriter& out, const std::string& text, std::size_t width) {
-    const std::size_t length = std::min(text.size(), width);
-    out.U8(static_cast<std::uint8_t>(length));
-    out.Bytes(reinterpret_cast<const std::uint8_t*>(text.data()), length);
-    for (std::size_t i = length; i < width; ++i) out.U8(0);
-}
-
-std::string ReadFixedText(TBinaryReader& in, std::size_t width) {
-    const std::uint8_t length = in.U8();
-    const std::vector<std::uint8_t> bytes = in.Bytes(width);
-    if (length > width) ThrowInvalidFile("game title longer than its field");
-    return std::string(bytes.begin(), bytes.begin() + length);
-}
-
-} // namespace
 
 void WriteGame(TBinaryWriter& out, const TGame& game) {
     out.I32(game.prizeValue);
@@ -49,7 +28,7 @@ std::unique_ptr<TGame> ReadGame(TBinaryReader& in, TWorld& world) {
     auto game = std::make_unique<TGame>(world);
     game->prizeValue = in.I32();
     game->kind = in.U8();
-    game->title = ReadFixedText(in, TGame::kTitleWidth);
+    game->title = ReadFixedText(in, TGame::kTitleWidth, "game title");
     const std::int16_t homeId = in.I16();
     const std::int16_t awayId = in.I16();
     game->homeTeam = homeId != 0 ? world.TeamById(homeId) : nullptr;
@@ -68,16 +47,10 @@ std::unique_ptr<TGame> ReadGame(TBinaryReader& in, TWorld& world) {
 }
 
 void WriteRoundGames(TBinaryWriter& out, const TWorld& world) {
-    std::int16_t count = 0;
-    for (const TGame* g : world.RoundGames)
-        if (g) ++count;
-    out.I16(count);
-    for (const TGame* g : world.RoundGames)
-        if (g) WriteGame(out, *g);
+    WriteCountedList(out, world.RoundGames, WriteGame);
 }
 
 void ReadRoundGames(TBinaryReader& in, TWorld& world) {
-    const std::int16_t count = in.I16();
-    if (count < 0) ThrowInvalidFile("negative number of games");
+    const int count = ReadCount(in, "negative number of games");
     for (int i = 0; i < count; ++i) world.RoundGames.Add(ReadGame(in, world).release());
 }
