@@ -98,6 +98,7 @@ public:
     void Exchange(int a, int b) { std::swap(items_[CheckedIndex(a, false)], items_[CheckedIndex(b, false)]); }
     // Moves the entry at `from` so that it stands at `to`.
     void Move(int from, int to) {
+        CheckedIndex(to, false); // checked first, so a bad target never loses the entry
         T* item = Extract(from);
         Insert(to, item);
     }

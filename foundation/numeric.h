@@ -7,8 +7,12 @@
 // 64-bit range are clamped to its ends; NaN gives 0.
 std::int64_t nearest(long double x);
 
-inline int Max(int a, int b) { return a > b ? a : b; }
-inline int Min(int a, int b) { return a < b ? a : b; }
+inline int Max(int a, int b) {
+    return a > b ? a : b;
+}
+inline int Min(int a, int b) {
+    return a < b ? a : b;
+}
 // -1, 0 or 1.
 int Sign(long double x);
 // x raised to y through logarithms; positive bases only (0 for x <= 0).

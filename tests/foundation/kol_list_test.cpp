@@ -82,6 +82,8 @@ TEST_F(KolListTest, MoveAndIndexHelpersKeepOrder) {
     EXPECT_EQ(Names(list), "bcda");
     EXPECT_THROW(list.Items(4), std::out_of_range);
     EXPECT_THROW(list.Delete(-1), std::out_of_range);
+    EXPECT_THROW(list.Move(0, 4), std::out_of_range);
+    EXPECT_EQ(Names(list), "bcda");
     TKolList<TItem> moved(std::move(list));
     EXPECT_EQ(moved.Count(), 4);
     EXPECT_EQ(list.Count(), 0);
