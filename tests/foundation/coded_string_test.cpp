@@ -14,6 +14,7 @@ TEST(CodedString, OneStepAddsEachByteToTheCodedByteBefore) {
 
 TEST(CodedString, SeveralStepsRoundTrip) {
     const std::string text = "Jo\xe3o Ant\xf3nio";
-    for (int times = 1; times <= 5; ++times) EXPECT_EQ(DecodeCodedString(EncodeCodedString(text, times), times), text);
+    for (int times = 1; times <= 5; ++times)
+        EXPECT_EQ(DecodeCodedString(EncodeCodedString(text, times), times), text);
     EXPECT_EQ(EncodeCodedString(text, 2), EncodeCodedString(EncodeCodedString(text, 1), 1));
 }
