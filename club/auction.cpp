@@ -8,7 +8,6 @@
 #include "foundation/texts.h"
 #include "world/coach.h"
 #include "world/player.h"
-#include "world/records.h"
 #include "world/team.h"
 #include "world/world.h"
 
@@ -19,10 +18,6 @@ namespace {
 constexpr int kNotSoldText = 231;
 constexpr int kCashText = 232;
 constexpr int kSoldToText = 233;
-
-bool HumanActive(const TTeam& club) {
-    return club.coach && club.coach->IsHumanActive();
-}
 
 } // namespace
 
@@ -35,19 +30,19 @@ TAuction::TAuction(TTeam& seller, TPlayer& player, std::int32_t basePrice)
     // list depend on it.
     world_.AllTeams.Pack();
     SortList(world_.AllTeams, [](const TTeam* earlier, const TTeam* later) {
-        return !HumanActive(*earlier) && HumanActive(*later);
+        return !earlier->IsHumanRun() && later->IsHumanRun();
     });
     clubs_.assign(world_.AllTeams.begin(), world_.AllTeams.end());
 
-    while (next_ < clubs_.size() && !HumanActive(*clubs_[next_])) TakeBid(*clubs_[next_++]);
+    while (next_ < clubs_.size() && !clubs_[next_]->IsHumanRun()) TakeBid(*clubs_[next_++]);
 
-    shown_ = world_.Options.viewAuction || HumanActive(seller_);
+    shown_ = world_.Options.viewAuction || seller_.IsHumanRun();
     for (std::size_t i = next_; i < clubs_.size() && !shown_; ++i) shown_ = HumanWillBid(*clubs_[i]);
     if (!shown_) Close();
 }
 
 bool TAuction::HumanWillBid(const TTeam& club) const {
-    if (!HumanActive(club) || !CanBuy(club, player_, seller_)) return false;
+    if (!club.IsHumanRun() || !CanBuy(club, player_, seller_)) return false;
     const int mode = club.coach->buyInAuction;
     if (mode != 0 && !(mode == 1 && club.NeedValue(player_) > 1)) return false;
     return club.balance() >= basePrice_;
@@ -67,7 +62,7 @@ TAuction::TState TAuction::NextBidder() {
 void TAuction::TakeBid(TTeam& club) {
     if (&club == &seller_) return;
     if (!CanBuy(club, player_, seller_) || club.balance() < basePrice_) return;
-    if (HumanActive(club)) {
+    if (club.IsHumanRun()) {
         awaiting_ = &club;
         state_ = TState::AwaitingHuman;
         return;
@@ -96,7 +91,7 @@ void TAuction::Close() {
     state_ = TState::Closed;
     awaiting_ = nullptr;
     if (winner_) {
-        if (HumanActive(*winner_)) PlayBeep();
+        if (winner_->IsHumanRun()) PlayBeep();
         CompleteSale();
     } else
         resultText_ = GetText(kNotSoldText);
@@ -112,18 +107,7 @@ void TAuction::CompleteSale() {
     buyer.BookMoney(fcPurchases, -price);
     resultText_ =
         Format(GetText(kSoldToText), {buyer.ShortName(), FormatMoney(price, world_.CurrencyRecord.suffix)});
-    if (buyer.coach) std::erase(buyer.coach->observedPlayers, &player_);
-
-    auto* record = new TLastTransfer(world_);
-    record->kind = 0;
-    record->buyerHuman = buyer.coach && buyer.coach->isHuman ? 1 : 0;
-    record->level = static_cast<std::int16_t>(player_.level());
-    record->sellerId = seller_.id;
-    record->buyerId = buyer.id;
-    record->player = &player_;
-    record->price = price;
-    record->age = static_cast<std::uint8_t>(player_.age());
-    world_.LastTransfersList.Add(record);
+    seller_.RecordTransfer(0, player_, buyer, price);
 }
 
 std::string TAuction::CashText(const TTeam& club) const {

@@ -16,10 +16,6 @@
 
 namespace {
 
-bool CoachIsHuman(const TTeam& club) {
-    return club.coach && club.coach->isHuman;
-}
-
 // Amounts of the bid limit are held as 6-byte reals, as the club's accounts kept them.
 long double R48(long double v) {
     return RoundToReal48(v);
@@ -37,7 +33,7 @@ bool CanBuy(const TTeam& buyer, const TPlayer& player, const TTeam& seller) {
     if (buyer.foreignCount + buyer.foreignPurchases > kMaxForeignBeforePurchase &&
         buyer.RelationOf(player.nationality()) == 2)
         return false;
-    if (CoachIsHuman(buyer) && CoachIsHuman(seller)) return false;
+    if (buyer.HasHumanCoach() && seller.HasHumanCoach()) return false;
     return true;
 }
 
@@ -130,7 +126,7 @@ bool AskSalary(TTeam& club, TPlayer& player, std::int32_t amount, int mode) {
 bool ReviewWages(TTeam& club) {
     TWorld& world = club.World();
     if (world.CurrentRound < 2) return false;
-    const bool humanCoach = CoachIsHuman(club);
+    const bool humanCoach = club.HasHumanCoach();
 
     TPlayer* raise = nullptr;
     long double raiseRatio = 0;

@@ -51,7 +51,7 @@ void TDivision::GenerateRound(int matchday) {
     teams.Pack();
     std::int64_t computerBalance = 0;
     for (const TTeam* team : teams)
-        if (!team->coach || !team->coach->isHuman) computerBalance += team->balance();
+        if (!team->HasHumanCoach()) computerBalance += team->balance();
     // A division created without money (or in debt) has no share to measure: its clubs count as poor.
     long double x =
         totalBalance > 0 ? static_cast<long double>(computerBalance) / totalBalance : kMinWealthShare;

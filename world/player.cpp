@@ -228,7 +228,7 @@ std::string TPlayer::GetListTextEx3(int mask, int /*selectorA*/, int selectorB, 
     if (m & pcCareerGoals) row.Cell(20, Number(career.goals));
     if (m & pcClub) {
         const TTeam* club = Club();
-        const bool human = club != nullptr && club->coach != nullptr && club->coach->isHuman;
+        const bool human = club != nullptr && club->HasHumanCoach();
         row.Cell(140, club != nullptr ? club->ShortName() : std::string(), human ? kRowColorBlue : 0);
     }
     if (m & pcNationality) {

@@ -101,6 +101,10 @@ bool TTeam::IsHumanRun() const {
     return coach != nullptr && coach->IsHumanActive();
 }
 
+bool TTeam::HasHumanCoach() const {
+    return coach != nullptr && coach->isHuman;
+}
+
 // ---- Squad ----
 
 void TTeam::AddPlayer(TPlayer& player) {
@@ -168,18 +172,22 @@ void TTeam::CompleteTransfer(TPlayer& player, TTeam& buyer, std::int32_t price) 
     BookMoney(fcSales, price);
     buyer.BookMoney(fcPurchases, -price);
     player.saleMode = 0;
+    RecordTransfer(1, player, buyer, price);
+    ++buyer.purchasesThisSeason;
+    if (buyer.RelationOf(player.nationality()) == 2) ++buyer.foreignPurchases;
+}
+
+void TTeam::RecordTransfer(std::uint8_t kind, TPlayer& player, TTeam& buyer, std::int32_t price) {
     auto record = std::make_unique<TLastTransfer>(world_);
-    record->kind = 1;
+    record->kind = kind;
     record->sellerId = id;
     record->buyerId = buyer.id;
     record->price = price;
     record->level = static_cast<std::int16_t>(player.level());
     record->age = static_cast<std::uint8_t>(player.age());
-    record->buyerHuman = buyer.coach != nullptr && buyer.coach->isHuman ? 1 : 0;
+    record->buyerHuman = buyer.HasHumanCoach() ? 1 : 0;
     record->player = &player;
     world_.LastTransfersList.Add(record.release());
-    ++buyer.purchasesThisSeason;
-    if (buyer.RelationOf(player.nationality()) == 2) ++buyer.foreignPurchases;
     if (buyer.coach != nullptr) buyer.coach->RemoveObserved(player);
 }
 
@@ -269,7 +277,7 @@ std::string TTeam::GetListText(int mask) const {
     TRowMarkup row;
     if (mask & tcName) row.Cell(180, ShortName());
     if (mask & tcNameHuman) {
-        const bool human = coach != nullptr && coach->isHuman;
+        const bool human = HasHumanCoach();
         row.Cell(human ? kRowBoldOn : 0, 140, ShortName());
         if (human) row.Cell(kRowBoldOff, 0, "");
     }

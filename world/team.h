@@ -187,6 +187,9 @@ public:
     // Called on the seller: the player is sold to `buyer` at `price` and stays in this list until the
     // pending transfers are executed.
     void CompleteTransfer(TPlayer& player, TTeam& buyer, std::int32_t price);
+    // A transfer agreed (`kind` 1 at a listed price, 0 in an auction): it is appended to the world's last
+    // transfers and the player leaves the observed list of the buyer's coach.
+    void RecordTransfer(std::uint8_t kind, TPlayer& player, TTeam& buyer, std::int32_t price);
     void SetAskingPrices();
     // Hands the player to an auction; returns the base price it asked.
     std::int32_t OfferForSale(TPlayer& player);
@@ -218,7 +221,10 @@ public:
     void ChangeCoach(int flags);
     TCoach* FindNewCoach(int flags);
     TDivision* Division() const;
+    // The coach is a person at the screen now (IsHumanActive): the club screen prepares its matches.
     bool IsHumanRun() const;
+    // The coach is a person (isHuman), even while on holiday.
+    bool HasHumanCoach() const;
 
     // ---- After a match ----
     void ApplyResultToLevels(int referenceLevel);

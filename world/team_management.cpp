@@ -104,7 +104,7 @@ std::int32_t TTeam::OfferForSale(TPlayer& player) {
 void TTeam::SetAskingPrices() {
     averageLevel = static_cast<std::int16_t>(AverageLevel());
     const bool personRun = IsHumanRun();
-    const bool humanCoach = coach != nullptr && coach->isHuman;
+    const bool humanCoach = HasHumanCoach();
     for (TPlayer* player : players) {
         if (player == nullptr) continue;
         const int reason = CanSell(*player);
