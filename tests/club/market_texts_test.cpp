@@ -2,7 +2,7 @@
 #include "club/market.h"
 #include "club_fixture.h"
 #include "foundation/money_format.h"
-#include "labels_fixture.h"
+#include "tests/world/labels_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "datafiles/team_attr.h"
 #include "foundation/currency.h"
-#include "foundation/labels_line.h"
 #include "foundation/money_format.h"
 #include "foundation/row_markup.h"
 #include "foundation/texts.h"
+#include "labels_fixture.h"
 #include "world/calendar.h"
 #include "world/division.h"
 #include "world/game.h"
@@ -12,39 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <unistd.h>
-
-namespace {
-
-// A labels file with a few chosen texts, open for the life of the object; closing it keeps the other
-// tests free of texts.
-class TestLabels {
-public:
-    explicit TestLabels(const std::map<int, std::string>& texts) {
-        path_ =
-            std::filesystem::temp_directory_path() / ("kolbrin_division_labels_" + std::to_string(getpid()));
-        std::ofstream out(path_, std::ios::binary);
-        for (int n = 1; n <= texts.rbegin()->first + 1; ++n) {
-            const auto it = texts.find(n);
-            out << (it == texts.end() ? std::string("X") : EncodeLabelsLine(it->second)) << "\r\n";
-        }
-        out.close();
-        OpenLabelsFile(path_.string());
-    }
-    ~TestLabels() {
-        CloseLabelsFile();
-        std::error_code ec;
-        std::filesystem::remove(path_, ec);
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-} // namespace
 
 TEST(DivisionTexts, NamesAndMatchdayTitles) {
     TestLabels labels({{144, "First Division With A Long Name"},

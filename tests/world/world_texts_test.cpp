@@ -1,44 +1,18 @@
 // The world's rows and notes with their language texts: the absence notes of a player, the sale column,
 // coach-change news and history lines. The texts come from a small labels file written here.
+#include "labels_fixture.h"
 #include "world_fixture.h"
 
-#include "foundation/labels_line.h"
 #include "foundation/row_markup.h"
 #include "foundation/texts.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <unistd.h>
 
 using namespace worldtest;
 
 namespace {
-
-// A labels file with the chosen texts ("X" lines elsewhere), open while the object lives.
-class WorldLabels {
-public:
-    explicit WorldLabels(const std::map<int, std::string>& texts) {
-        path_ = std::filesystem::temp_directory_path() / ("kolbrin_world_labels_" + std::to_string(getpid()));
-        std::ofstream out(path_, std::ios::binary);
-        for (int n = 1; n <= texts.rbegin()->first + 1; ++n) {
-            const auto it = texts.find(n);
-            out << (it == texts.end() ? std::string("X") : EncodeLabelsLine(it->second)) << "\r\n";
-        }
-        out.close();
-        OpenLabelsFile(path_.string());
-    }
-    ~WorldLabels() {
-        CloseLabelsFile();
-        std::error_code ec;
-        std::filesystem::remove(path_, ec);
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 const std::map<int, std::string> kTexts = {
     {43, "Suspended for %d games"},
@@ -58,7 +32,7 @@ const std::map<int, std::string> kTexts = {
 } // namespace
 
 TEST(WorldTexts, AbsenceNotesBySingularAndPlural) {
-    WorldLabels labels(kTexts);
+    TestLabels labels(kTexts);
     TWorld world;
     TPlayer& p = MakePlayer(world, 1, 20, 25);
     p.injuredGames = 1;
@@ -73,7 +47,7 @@ TEST(WorldTexts, AbsenceNotesBySingularAndPlural) {
 }
 
 TEST(WorldTexts, PositionAndSaleColumns) {
-    WorldLabels labels(kTexts);
+    TestLabels labels(kTexts);
     TWorld world;
     TTeam& club = MakeClub(world, "Alpha");
     TPlayer& p = AddPlayer(club, 1, 20, 25);
@@ -96,7 +70,7 @@ TEST(WorldTexts, PositionAndSaleColumns) {
 }
 
 TEST(WorldTexts, CoachChangeNewsAndHistory) {
-    WorldLabels labels(kTexts);
+    TestLabels labels(kTexts);
     TWorld world;
     TTeam& alpha = MakeClub(world, "Alpha");
     TTeam& beta = MakeClub(world, "Beta");

@@ -1,6 +1,6 @@
 #pragma once
-// A labels file with a few chosen texts, open for the life of the object; every other line is empty.
-// Closing it on destruction keeps the other tests free of texts.
+// A labels file with a few chosen texts, open for the life of the object; every other line holds "X".
+// Closing it on destruction keeps the other tests free of texts. Used by the world and the club tests.
 #include "foundation/labels_line.h"
 #include "foundation/texts.h"
 
@@ -14,7 +14,7 @@ class TestLabels {
 public:
     explicit TestLabels(const std::map<int, std::string>& texts) {
         path_ = std::filesystem::temp_directory_path() /
-                ("kolbrin_club_labels_" + std::to_string(getpid()) + ".kbl");
+                ("kolbrin_test_labels_" + std::to_string(getpid()) + ".kbl");
         std::ofstream out(path_, std::ios::binary);
         const int last = texts.empty() ? 1 : texts.rbegin()->first + 1;
         for (int n = 1; n <= last; ++n) {
