@@ -93,9 +93,9 @@ TEST(Auction, ComputerClubsBidFirstAndHumanClubsGoLast) {
     TTeam& hb = w.AddClub("HB", 2, 6, 6, 4, 0, true);
     hb.coach->buyInAuction = 2;
     TTeam& seller = w.AddClub("Seller", 2, 6, 6, 4);
-    // A computer club that already has its planned five midfielders bids nothing.
+    // A computer club that already has its planned five midfielders (band 0) bids nothing.
     TTeam& full = w.AddClub("Full", 2, 6, 5, 3, 50000000);
-    full.averageLevel = 0;
+    for (TPlayer* p : full.players) p->SetLevel(10);
     TAuction auction(seller, ClubWorld::FirstAt(seller, 2), 0);
     // Nobody to show it to and no bid: closed at once, unsold.
     EXPECT_FALSE(auction.Shown());

@@ -54,15 +54,31 @@ TEST(MaxBid, NothingAtExactlyThePlannedCount) {
     in.positionCount = 4;
     EXPECT_GT(MaxBidAmount(in), 0);
 
-    // The same through a club: averageLevel 0 plans 5 midfielders and 3 forwards (band 0).
+    // The same through a club: a squad of level 10 plans 5 midfielders and 3 forwards (band 0).
     ClubWorld w;
     TTeam& rich = w.AddClub("Rich", 2, 6, 5, 4, 100000000);
+    for (TPlayer* p : rich.players) p->SetLevel(10);
     TTeam& other = w.AddClub("Other", 2, 6, 6, 4);
     TPlayer& mid = ClubWorld::FirstAt(other, 2);
-    rich.averageLevel = 0;
     EXPECT_EQ(MaxBid(rich, mid, 0, true), 0);
     EXPECT_EQ(MaxBid(rich, mid, 0, false), 0);
     EXPECT_GT(MaxBid(rich, ClubWorld::FirstAt(other, 3), 0, false), 0);
+}
+
+TEST(MaxBid, TheBandComesFromTheSquadNotTheStoredLevel) {
+    // Players of level 49: band 2 plans 6 midfielders. The stored averageLevel is what the club's last
+    // pricing saw and may be stale; the bid limit must not use it.
+    ClubWorld w;
+    TTeam& planned = w.AddClub("Planned", 2, 6, 6, 4, 100000000);
+    TTeam& short1 = w.AddClub("Short", 2, 6, 5, 4, 100000000);
+    TTeam& other = w.AddClub("Other", 2, 6, 6, 4);
+    TPlayer& mid = ClubWorld::FirstAt(other, 2);
+    planned.averageLevel = 100; // stale: band 5 would plan 10
+    EXPECT_EQ(MaxBid(planned, mid, 0, false), 0);
+    EXPECT_EQ(MaxBid(planned, mid, 0, true), 0);
+    short1.averageLevel = 0; // stale: band 0 would plan exactly its 5
+    EXPECT_GT(MaxBid(short1, mid, 0, false), 0);
+    EXPECT_GT(MaxBid(short1, mid, 0, true), 0);
 }
 
 TEST(MaxBid, AuctionBidIsTheValueUnlessTheMoneyRunsShort) {
