@@ -1,5 +1,5 @@
 // The referee file: the game's loading never lets an exception out, the editor's reading reports a damaged
-// file as one, and what was read is written as a file that reads back the same.
+// file as one, and what was read is written as a file that reads back with every referee.
 #include "datafiles/referee_file.h"
 #include "fuzz/fuzz_support.h"
 
@@ -12,17 +12,19 @@ void Run(const std::uint8_t* data, std::size_t size) {
             FuzzCheck(!r.Country().empty() && r.Country().size() <= TRefereeAttr::kCodeWidth &&
                           r.Name().size() <= TRefereeAttr::kNameWidth,
                       "a referee text outside its field");
-        // What was read is written as a file that reads back with every referee. (An entry whose code is
-        // shorter than three characters cannot be written as it was read: the blank after the code then
-        // joins the code, and the file settles from the second save on.)
+        // What was read is written as a file that reads back with every referee, and a referee with a
+        // three-character code comes back as he was. (A code shorter than that cannot be stored as read: the
+        // blank after it becomes part of the code, which then grows by a blank with each save up to three
+        // characters. Only a damaged file holds such a code.)
         const std::vector<std::uint8_t> written = WriteRefereeFile(referees);
-        std::vector<std::uint8_t> rewritten;
         try {
             const std::vector<TRefereeAttr> again = ReadRefereeFile(written);
             FuzzCheck(again.size() == referees.size(), "a written referee file loses referees");
-            rewritten = WriteRefereeFile(again);
-            FuzzCheck(WriteRefereeFile(ReadRefereeFile(rewritten)) == rewritten,
-                      "a referee file changes with every save");
+            for (std::size_t i = 0; i < again.size(); ++i)
+                if (referees[i].Country().size() == TRefereeAttr::kCodeWidth)
+                    FuzzCheck(again[i].Country() == referees[i].Country() &&
+                                  again[i].Name() == referees[i].Name(),
+                              "a referee changes when his file is written and read back");
         } catch (const EInvalidFile& e) {
             FuzzCheck(false, std::string("a written referee file does not read back: ") + e.what());
         }
