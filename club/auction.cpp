@@ -70,6 +70,11 @@ void TAuction::TakeBid(TTeam& club) {
     RegisterOffer(club, MaxBid(club, player_, askedSalary_, false));
 }
 
+void TAuction::RunToClose(const std::function<std::int32_t(TTeam& bidder)>& humanOffer) {
+    while (state_ != TState::Closed)
+        if (NextBidder() == TState::AwaitingHuman) HumanOffer(humanOffer(*awaiting_));
+}
+
 void TAuction::HumanOffer(std::int32_t thousands) {
     if (state_ != TState::AwaitingHuman || !awaiting_) return;
     TTeam& club = *awaiting_;
@@ -115,25 +120,12 @@ std::string TAuction::CashText(const TTeam& club) const {
 }
 
 bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice) {
-    TUserPort& port = seller.World().Port();
     TAuction auction(seller, player, basePrice);
-    if (!auction.Shown()) return auction.Sold();
-    if (auto* pacer = dynamic_cast<TAuctionPacer*>(&port)) {
-        pacer->PaceAuction(auction);
-        // A pacer that gave up early leaves nothing half done: the remaining clubs are asked without pause
-        // and an awaited offer counts as withdrawn.
-        while (auction.State() != TAuction::TState::Closed)
-            if (auction.NextBidder() == TAuction::TState::AwaitingHuman) auction.HumanOffer(-1);
-        return auction.Sold();
+    if (auction.Shown()) {
+        seller.World().Port().RunAuction(auction);
+        // A port that returned before the close leaves nothing half done: the remaining clubs are asked
+        // without pause and an awaited offer counts as withdrawn.
+        auction.RunToClose([](TTeam&) { return -1; });
     }
-    port.AuctionShown(seller, player, true);
-    while (auction.State() != TAuction::TState::Closed) {
-        if (auction.NextBidder() == TAuction::TState::AwaitingHuman) {
-            TTeam& bidder = *auction.AwaitingClub();
-            const bool masked = bidder.coach && bidder.coach->encryptOffers;
-            auction.HumanOffer(port.AuctionOffer(bidder, player, auction.BasePrice(), masked));
-        }
-    }
-    port.AuctionShown(seller, player, false);
     return auction.Sold();
 }

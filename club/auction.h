@@ -4,9 +4,11 @@
 // is shown), then the clubs of human coaches, one per step, whose offers are typed in thousands. The best
 // offer wins, an equal later offer never takes the lead, and the player moves at once.
 //
-// A dialog calls NextBidder() from its timer; while AwaitingHuman() it shows the offer panel of that club
-// and hands the typed number to HumanOffer(). Auction() below runs the whole thing through the user port.
+// Auction() below opens one and hands it to the user port's RunAuction when it is to be shown. A dialog
+// calls NextBidder() from its timer; while the state is AwaitingHuman it shows the offer panel of
+// AwaitingClub() and hands the typed number to HumanOffer().
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,9 @@ public:
     // Registers an offer of `club`: cut down to whole thousands; kept only when at least the base price
     // and above the best offer so far.
     void RegisterOffer(TTeam& club, std::int64_t offer);
+    // Steps to the close without pause; each awaited human offer is asked from `humanOffer` (thousands, as
+    // for HumanOffer). Does nothing once closed.
+    void RunToClose(const std::function<std::int32_t(TTeam& bidder)>& humanOffer);
 
     TState State() const { return state_; }
     bool Shown() const { return shown_; }
@@ -77,16 +82,7 @@ private:
     std::string resultText_;
 };
 
-// A user port that paces auctions itself (a dialog with a timer) also derives from this: Auction() then
-// hands it every auction that is to be shown, and the port calls NextBidder() and HumanOffer() until the
-// auction is closed. A port without it is asked for each human offer and the auction runs without pause.
-class TAuctionPacer {
-public:
-    virtual ~TAuctionPacer() = default;
-    // Must return only once the auction is closed.
-    virtual void PaceAuction(TAuction& auction) = 0;
-};
-
-// Runs an auction of `player` by `seller` to its end through the world's user port (shown when it has to
-// be, with the human offers asked from the port). True when the player was sold.
+// Runs an auction of `player` by `seller` to its end: the computer clubs bid at once, and when the auction
+// is to be shown the world's user port runs the rest (TUserPort::RunAuction). True when the player was
+// sold.
 bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice);

@@ -147,11 +147,11 @@ TEST(Auction, SteppedByAFrontEnd) {
 namespace {
 
 // A front end that paces the auction itself: it counts its steps and types one offer.
-class PacingPort : public TScriptedUserPort, public TAuctionPacer {
+class PacingPort : public TScriptedUserPort {
 public:
     int steps = 0;
     bool giveUpAtOnce = false;
-    void PaceAuction(TAuction& auction) override {
+    void RunAuction(TAuction& auction) override {
         if (giveUpAtOnce) return;
         while (auction.State() != TAuction::TState::Closed) {
             ++steps;
