@@ -56,8 +56,8 @@ private:
     TWorld* world_;
 };
 
-// The name, reference level and prestige of division `index` (0..4; any other index gets the numbered
-// name text).
+// The name of division `index`: a language text of its own for 0..4, the numbered name text for any
+// other index.
 std::string DivisionName(int index);
 
 // Fills the world's (empty) Divisions with the five divisions of a new career.

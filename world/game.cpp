@@ -9,8 +9,11 @@ TGame::TGame(TWorld& world, std::uint8_t kind, std::int32_t prizeValue, std::int
     : title(title.substr(0, kTitleWidth)), kind(kind), homeTeam(homeTeam), awayTeam(awayTeam),
       ticketPrice(ticketPrice), roundMoney(roundMoney), calendarSlot(calendarSlot), prizeValue(prizeValue),
       world_(&world) {
-    // The crowd and the referee (with the referee's favour toward each side) belong to the match rules,
-    // which set them right here, before the cup entries below.
+    // NOT DONE YET, left to the match rules: here, before the cup entries below and in this order, a game
+    // gets its crowd (ComputeAttendance, which draws RandomFloat and admits the crowd to the home stadium),
+    // then, when both clubs are present, its referee (AssignReferee) and his favour toward each side
+    // (homeFavour with the home side's bonus of 2, awayFavour). Until then a new game has attendance 0, no
+    // referee and both favours 0, and creating a round's games draws only the referees' order.
     if (kind == gkCup && HasTeams()) {
         if (homeTeam->calendar) homeTeam->calendar->InsertCupEntry(awayTeam->id, 0);
         if (awayTeam->calendar) awayTeam->calendar->InsertCupEntry(homeTeam->id, 1);

@@ -25,7 +25,8 @@ public:
 
     // Stores the fields (the title cut to its width) with an empty events list. A cup tie also enters
     // itself in both clubs' calendars: the home club's entry names the away club with the home flag 0, the
-    // away club's entry names the home club with the flag 1.
+    // away club's entry names the home club with the flag 1. The crowd, the referee and his favour are not
+    // set yet: the match rules add them here (see the note in game.cpp).
     TGame(TWorld& world, std::uint8_t kind, std::int32_t prizeValue, std::int32_t roundMoney,
           std::uint8_t calendarSlot, long double ticketPrice, const std::string& title, TTeam* awayTeam,
           TTeam* homeTeam);

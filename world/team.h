@@ -214,7 +214,8 @@ public:
     // cleared).
     void NewSeason(TDivision* division);
     void ComputerRound();
-    // `offeredInReview`: the wage review already put a player up for sale this matchday.
+    // A computer club's matchday: pricing, selling, loans and stadium works (the rules of club/finance),
+    // buying and the line-up. `offeredInReview`: the wage review already put a player up for sale.
     void ComputerManagement(bool offeredInReview);
     void AutoLineup();
     void ChooseLineup(int goalkeepers, int defenders, int midfielders, int forwards, bool withBench);
