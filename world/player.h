@@ -90,7 +90,7 @@ public:
 
     // The offset-held fields, read and written only through these.
     int age() const { return static_cast<std::uint8_t>(ageStored_ + 103); }
-    void SetAge(int value) { ageStored_ = static_cast<std::uint8_t>(value - 103); }
+    void SetAge(int value) { ageStored_ = static_cast<std::uint8_t>(static_cast<unsigned>(value) - 103u); }
     std::int32_t salary() const {
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(salaryStored_) - 13u);
     }
