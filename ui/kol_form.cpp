@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 QString Caption(int tag) {
@@ -103,4 +105,19 @@ TKolForm::TKolForm(int formTag, QWidget* parent) : QDialog(parent) {
 
 void TKolForm::ApplyTexts() {
     ApplyFormTexts(this);
+}
+
+QPushButton* TKolForm::LayOutWithOkCancel(QLayout* content, int okTag, int cancelTag) {
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+    ok->setObjectName("OKBtn");
+    SetTextTag(ok, okTag);
+    SetTextTag(buttons->addButton(QDialogButtonBox::Cancel), cancelTag);
+    // accept() and reject() are virtual: a dialog's own checks on OK still run.
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addWidget(buttons);
+    return ok;
 }

@@ -4,6 +4,9 @@
 // carry text numbers as their item strings; ApplyFormTexts puts the texts of the chosen language in place.
 #include <QDialog>
 
+class QLayout;
+class QPushButton;
+
 inline constexpr const char* kTextTagProperty = "textTag";
 // Set on a QGroupBox whose radio buttons are the items of one choice: their texts are text numbers.
 inline constexpr const char* kRadioGroupProperty = "radioGroup";
@@ -36,4 +39,7 @@ protected:
     // Each dialog calls this once at the end of its constructor, when all its widgets exist, and fills lists
     // of data (names, not text numbers) only afterwards.
     void ApplyTexts();
+    // Lays out the dialog as `content` above an OK and a Cancel button (texts `okTag` and `cancelTag`) that
+    // accept and reject it; returns the OK button, named "OKBtn".
+    QPushButton* LayOutWithOkCancel(QLayout* content, int okTag = 71, int cancelTag = 72);
 };

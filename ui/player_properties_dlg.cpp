@@ -67,17 +67,7 @@ TPlayerPropertiesDlg::TPlayerPropertiesDlg(const TPlayerAttr& player, const std:
     form->addRow(TaggedLabel(this, kTxtNationalityLabel), nationalityCombo_);
     form->addRow(QString(), starCheck_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okBtn_ = buttons->addButton(QDialogButtonBox::Ok);
-    okBtn_->setObjectName("OKBtn");
-    SetTextTag(okBtn_, kTxtOK);
-    auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    SetTextTag(cancel, kTxtCancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TPlayerPropertiesDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    okBtn_ = LayOutWithOkCancel(form, kTxtOK, kTxtCancel);
     ApplyTexts();
 
     // Data after the texts: the record's values and the country names.

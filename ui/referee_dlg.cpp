@@ -35,17 +35,7 @@ TRefereeDlg::TRefereeDlg(const std::string& name, const std::string& country, co
     auto* form = new QFormLayout;
     form->addRow(nameLabel, nameEdit_);
     form->addRow(countryLabel, countryCombo_);
-    auto* buttons = new QDialogButtonBox(this);
-    okBtn_ = buttons->addButton(QDialogButtonBox::Ok);
-    okBtn_->setObjectName("OKBtn");
-    SetTextTag(okBtn_, kTxtOK);
-    auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    SetTextTag(cancel, kTxtCancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    okBtn_ = LayOutWithOkCancel(form, kTxtOK, kTxtCancel);
     ApplyTexts();
 
     nameEdit_->setText(ToQString(name));

@@ -76,17 +76,7 @@ TteamPropertiesDlg::TteamPropertiesDlg(const TTeamProperties& props, const std::
     form->addRow(TaggedLabel(this, kTxtColoursLabel), colourRow);
     form->addRow(TaggedLabel(this, kTxtFileNameLabel), fileNameEdit_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okBtn_ = buttons->addButton(QDialogButtonBox::Ok);
-    okBtn_->setObjectName("OKBtn");
-    SetTextTag(okBtn_, kTxtOK);
-    auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    SetTextTag(cancel, kTxtCancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TteamPropertiesDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    okBtn_ = LayOutWithOkCancel(form, kTxtOK, kTxtCancel);
     ApplyTexts();
 
     nameEdit_->setText(ToQString(props.name));
