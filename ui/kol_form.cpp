@@ -107,6 +107,12 @@ void TKolForm::ApplyTexts() {
     ApplyFormTexts(this);
 }
 
+QLabel* TaggedLabel(QWidget* parent, int tag) {
+    auto* label = new QLabel(parent);
+    SetTextTag(label, tag);
+    return label;
+}
+
 QPushButton* TKolForm::LayOutWithOkCancel(QLayout* content, int okTag, int cancelTag) {
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);

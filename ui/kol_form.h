@@ -4,6 +4,7 @@
 // carry text numbers as their item strings; ApplyFormTexts puts the texts of the chosen language in place.
 #include <QDialog>
 
+class QLabel;
 class QLayout;
 class QPushButton;
 
@@ -14,6 +15,8 @@ inline constexpr const char* kRadioGroupProperty = "radioGroup";
 // The text number of a widget, action or menu (0 when it has none).
 void SetTextTag(QObject* object, int tag);
 int TextTag(const QObject* object);
+// A label that takes its caption from text `tag` when the form's texts are applied.
+QLabel* TaggedLabel(QWidget* parent, int tag);
 
 // Applies the labels file's texts to a form and every widget, menu and action below it:
 // - the form: caption := caption text of its tag; it is placed at the top left of the screen;

@@ -19,14 +19,6 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* TaggedLabel(QWidget* parent, int tag) {
-    auto* label = new QLabel(parent);
-    SetTextTag(label, tag);
-    return label;
-}
-} // namespace
-
 TPlayerPropertiesDlg::TPlayerPropertiesDlg(const TPlayerAttr& player, const std::string& gameDir,
                                            QWidget* parent)
     : TKolForm(kTxtPlayerCaption, parent), player_(player) {

@@ -18,14 +18,6 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* TaggedLabel(QWidget* parent, int tag) {
-    auto* label = new QLabel(parent);
-    SetTextTag(label, tag);
-    return label;
-}
-} // namespace
-
 TteamPropertiesDlg::TteamPropertiesDlg(const TTeamProperties& props, const std::string& gameDir,
                                        QWidget* parent)
     : TKolForm(kTxtTeamPropertiesCaption, parent), props_(props), gameDir_(gameDir) {
