@@ -48,43 +48,70 @@ std::string Cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+namespace {
+// Decodes the UTF-8 sequence at text[i]; `length` is the bytes it takes. A malformed sequence is one byte
+// taken as Latin-1 (`wellFormed` false).
+std::uint32_t DecodeAt(std::string_view text, std::size_t i, std::size_t& length, bool& wellFormed) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    int extra = 0;
+    std::uint32_t cp = c;
+    if (c >= 0xF0 && c < 0xF8) {
+        extra = 3;
+        cp = c & 0x07;
+    } else if (c >= 0xE0) {
+        extra = c < 0xF0 ? 2 : 0;
+        cp = c & 0x0F;
+    } else if (c >= 0xC0) {
+        extra = 1;
+        cp = c & 0x1F;
+    }
+    bool ok = extra > 0 && i + static_cast<std::size_t>(extra) < text.size();
+    if (ok) {
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char n = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((n & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
+            cp = (cp << 6) | (n & 0x3F);
+        }
+    }
+    wellFormed = ok || c < 0x80;
+    length = ok ? static_cast<std::size_t>(extra) + 1 : 1;
+    return ok ? cp : c; // ASCII, or a stray byte taken as Latin-1
+}
+
+bool FitsCp1252(std::uint32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return true;
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == cp || (kHigh[i] == 0 && cp == static_cast<std::uint32_t>(0x80 + i))) return true;
+    return false;
+}
+} // namespace
+
 std::string Utf8ToCp1252(std::string_view text) {
     std::string out;
     std::size_t i = 0;
     while (i < text.size()) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        std::uint32_t cp = c;
-        if (c >= 0xF0 && c < 0xF8) {
-            extra = 3;
-            cp = c & 0x07;
-        } else if (c >= 0xE0) {
-            extra = c < 0xF0 ? 2 : 0;
-            cp = c & 0x0F;
-        } else if (c >= 0xC0) {
-            extra = 1;
-            cp = c & 0x1F;
-        }
-        bool ok = extra > 0 && i + static_cast<std::size_t>(extra) < text.size();
-        if (ok) {
-            for (int k = 1; k <= extra; ++k) {
-                const unsigned char n = static_cast<unsigned char>(text[i + k]);
-                if ((n & 0xC0) != 0x80) {
-                    ok = false;
-                    break;
-                }
-                cp = (cp << 6) | (n & 0x3F);
-            }
-        }
-        if (ok) {
-            out += FromCodePoint(cp);
-            i += static_cast<std::size_t>(extra) + 1;
-        } else {
-            out += static_cast<char>(c); // ASCII, or a stray byte taken as Latin-1
-            ++i;
-        }
+        std::size_t length = 1;
+        bool wellFormed = true;
+        const std::uint32_t cp = DecodeAt(text, i, length, wellFormed);
+        out += wellFormed ? FromCodePoint(cp) : text[i];
+        i += length;
     }
     return out;
+}
+
+std::optional<TUnencodable> FirstNotInCp1252(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        std::size_t length = 1;
+        bool wellFormed = true;
+        const std::uint32_t cp = DecodeAt(utf8, i, length, wellFormed);
+        if (wellFormed && !FitsCp1252(cp)) return TUnencodable{i, cp, std::string(utf8.substr(i, length))};
+        i += length;
+    }
+    return std::nullopt;
 }
 
 std::string UpperCp1252(std::string_view text) {
