@@ -3,6 +3,7 @@
 #include "foundation/errors.h"
 #include "foundation/file_helpers.h"
 #include "foundation/kol_log.h"
+#include "foundation/settings.h"
 #include "foundation/texts.h"
 
 #include <algorithm>
@@ -78,10 +79,52 @@ std::vector<TLangAvailable> FindLanguages(const std::string& gameDir) {
     return languages;
 }
 
-std::string ChooseLanguageAtStart(std::string_view setting, const std::function<std::string()>& select) {
+std::string ChooseLanguageAtStart(std::string_view setting, const std::vector<TLangAvailable>& usable,
+                                  const std::function<std::string()>& select) {
     const std::string code(setting.substr(0, 2));
-    if (!code.empty()) return code;
+    if (!code.empty())
+        for (const TLangAvailable& lang : usable)
+            if (lang.code == code) return code;
     return select ? std::string(select()).substr(0, 2) : std::string{};
+}
+
+std::string OpenLanguageAtStart(TSettingsStore& store, const std::string& gameDir,
+                                const TLanguageStart& how) {
+    const std::string stored = ReadSetting(store, kSettingLanguage).substr(0, kLanguageCodeWidth);
+    const std::vector<TLangAvailable> usable = FindLanguages(gameDir);
+    const bool storedUsable =
+        std::any_of(usable.begin(), usable.end(), [&](const TLangAvailable& l) { return l.code == stored; });
+    if (!stored.empty() && !storedUsable && how.report)
+        how.report("The language \"" + stored + "\" of the settings is not available in " +
+                   LanguagesFolder(gameDir) + " (" + LabelsFilePath(gameDir, stored) +
+                   " not found or is invalid.)");
+    std::string setting = stored;
+    std::vector<std::string> failed;
+    for (;;) {
+        const std::string code = ChooseLanguageAtStart(setting, usable, how.select);
+        if (code.empty() || std::find(failed.begin(), failed.end(), code) != failed.end()) return {};
+        try {
+            if (how.open) {
+                how.open(code);
+            } else {
+                try {
+                    StartLanguage(gameDir, code);
+                } catch (const EInvalidFile& e) {
+                    throw EInvalidFile(LabelsFilePath(gameDir, code) + ": " + e.what());
+                }
+            }
+        } catch (const std::exception& e) {
+            if (how.report) how.report(e.what());
+            failed.push_back(code);
+            setting.clear();
+            continue;
+        }
+        if (code != stored) {
+            WriteSetting(store, kSettingLanguage, code);
+            store.Flush();
+        }
+        return code;
+    }
 }
 
 void StartLanguage(const std::string& gameDir, const std::string& code) {

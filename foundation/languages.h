@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+class TSettingsStore;
+
 // One entry of the language list.
 struct TLangAvailable {
     std::string code;     // two characters
@@ -31,10 +33,30 @@ bool CountryNamesFileValid(const std::string& path, const std::string& code);
 // language out.
 std::vector<TLangAvailable> FindLanguages(const std::string& gameDir);
 
-// The language the program starts with: the setting cut to two characters, or, when that is empty, the code
+// The language the program starts with: the setting cut to two characters when it names one of the usable
+// languages; otherwise (nothing stored, or a language removed or damaged since it was chosen) the code
 // `select` returns (the language dialog; empty when cancelled). An empty result means the program must end
 // with kNoLanguageExitCode.
-std::string ChooseLanguageAtStart(std::string_view setting, const std::function<std::string()>& select);
+std::string ChooseLanguageAtStart(std::string_view setting, const std::vector<TLangAvailable>& usable,
+                                  const std::function<std::string()>& select);
+
+// What the start-up of a program needs to settle its language.
+struct TLanguageStart {
+    // Asks the user for a language (the language dialog); empty when cancelled or when nobody can answer.
+    std::function<std::string()> select;
+    // Opens the language as the program's one; throws (EFileNotFound, EInvalidFile, ...) when it cannot.
+    // StartLanguage when not set (a damaged line is then reported with the labels file's path).
+    std::function<void(const std::string& code)> open;
+    // Tells the user why a language could not be used (a stored one that is gone, one that failed to open).
+    std::function<void(const std::string& message)> report;
+};
+
+// Settles the language at start: ChooseLanguageAtStart over the usable languages of <gameDir>/Int and the
+// setting "language" of `store`, then `open`. A language that fails to open is reported and the user is
+// asked again (a language that failed once is not tried again). A chosen language that differs from the
+// stored one is written to the store, so the question comes only once. Empty when no language could be
+// opened: the program must end with kNoLanguageExitCode.
+std::string OpenLanguageAtStart(TSettingsStore& store, const std::string& gameDir, const TLanguageStart& how);
 
 // Opens the language's labels file as the program's one and fills the text slots. EFileNotFound
 // (path + " not found or is invalid.") when it is missing; EInvalidFile when a slot's line is damaged.

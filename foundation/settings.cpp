@@ -125,6 +125,16 @@ void SaveSettings(TSettingsStore& store, const TGameSettings& settings) {
     WriteSetting(store, kSettingSound, settings.sound);
 }
 
+void SaveOptions(TSettingsStore& store, const TGameSettings& settings) {
+    WriteSetting(store, kSettingViewPsychologicalLashes, settings.viewPsychologicalLashes);
+    WriteSetting(store, kSettingSaveGameWhen, settings.saveGameWhen);
+    WriteSetting(store, kSettingSound, settings.sound);
+    WriteSetting(store, kSettingViewAuction, settings.viewAuction);
+    WriteSetting(store, kSettingGameTimeProfile, settings.gameTimeProfile);
+    WriteSetting(store, kSettingHalfTimeSubstitutions, settings.halfTimeSubstitutions);
+    WriteSetting(store, kSettingViewComputerPenalties, settings.viewComputerPenalties);
+}
+
 void LoadGameOptions(TSettingsStore& store, TGameSettings& settings) {
     settings.gameTimeProfile = SoundGameTimeProfile(ReadSetting(store, kSettingGameTimeProfile));
     settings.saveGameWhen = ReadSetting(store, kSettingSaveGameWhen);

@@ -25,6 +25,9 @@ public:
                              const std::string& value) = 0;
     virtual void WriteInteger(const std::string& section, const std::string& name, int value) = 0;
     virtual void WriteBool(const std::string& section, const std::string& name, bool value) = 0;
+    // Hands what was written to the medium now (a store that keeps a file); it need not be called for the
+    // values to be read back in the same run.
+    virtual void Flush() {}
 };
 
 // A store held in memory, for tests and for runs that must leave no trace. Values are kept as text, the
@@ -160,6 +163,10 @@ void LoadSettings(TSettingsStore& store, TGameSettings& settings);
 // When the program ends: "viewComputerPenalties", "saveGameWhen" and "sound". (The program closes the
 // labels file itself at the same point.)
 void SaveSettings(TSettingsStore& store, const TGameSettings& settings);
+// When the user confirms the options dialog: the seven values it edits ("viewPsychologicalLashes",
+// "saveGameWhen", "sound", "viewAuction", "gameTimeProfile", "halfTimeSubstitutions",
+// "viewComputerPenalties"), so that a confirmed choice outlives a run that ends without leaving a career.
+void SaveOptions(TSettingsStore& store, const TGameSettings& settings);
 // When the main window starts: "gameTimeProfile" (outside 1..4 it becomes 2), "saveGameWhen",
 // "halfTimeSubstitutions", "viewPsychologicalLashes", "viewComputerPenalties", "viewAuction",
 // "display init screen", and the career's "viewGetTeams", "viewWallpapers" and "testWebSite".

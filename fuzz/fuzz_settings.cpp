@@ -46,7 +46,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
               "game time profile outside the offered ones");
     for (int humans = 0; humans <= 8; ++humans) GameTimerInterval(settings.gameTimeProfile, humans);
     for (int matchday = 1; matchday <= 40; ++matchday) SaveBeforeMatchday(settings.saveGameWhen, matchday);
-    ChooseLanguageAtStart(settings.language, [] { return std::string("en"); });
+    ChooseLanguageAtStart(settings.language, {{"en", "English", "ENG"}}, [] { return std::string("en"); });
     FindBuiltInCurrency(ReadSetting(store, kSettingCurrency));
     FillGameTimeProfiles([&](int n) { return lines.empty() ? std::string() : lines[n % lines.size()]; });
     for (const TGameTimeProfile& p : GameTimeProfiles())

@@ -1,12 +1,16 @@
 #include "ui/game_main_window.h"
 
+#include "foundation/errors.h"
 #include "foundation/file_helpers.h"
 #include "foundation/kol_log.h"
+#include "foundation/languages.h"
 #include "foundation/settings.h"
+#include "foundation/texts.h"
 #include "ui/about_box.h"
 #include "ui/kol_form.h"
 #include "ui/options_dlg.h"
 #include "ui/qt_text.h"
+#include "ui/select_lang_dlg.h"
 #include "ui/trevansoft_wallpaper.h"
 
 #include <QApplication>
@@ -15,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRandomGenerator>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -29,6 +34,7 @@ constexpr int kFooterText = 324;
 constexpr int kOptionsText = 332;
 constexpr int kQuitText = 333;
 constexpr int kAboutText = 334;
+constexpr int kLanguageText = 553;
 
 // The class name of an exception as the reader knows it.
 std::string ClassName(const std::exception& e) {
@@ -47,7 +53,7 @@ std::string ClassName(const std::exception& e) {
 }
 } // namespace
 
-TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
+TmainWindow::TmainWindow(TSettingsStore& store, QWidget* parent) : QMainWindow(parent), store_(store) {
     setObjectName("mainWindow");
     setWindowFlag(Qt::FramelessWindowHint);
     setStyleSheet("QMainWindow { background: black; }"
@@ -62,6 +68,10 @@ TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
     QAction* options = kolbrinMenu_->addAction(QString());
     options->setObjectName("opcoesKolbrin1");
     SetTextTag(options, kOptionsText);
+    languageAction_ = kolbrinMenu_->addAction(QString());
+    languageAction_->setObjectName("idiomaKolbrin1");
+    SetTextTag(languageAction_, kLanguageText);
+    languageAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     QAction* about = kolbrinMenu_->addAction(QString());
     about->setObjectName("Acerca2");
     SetTextTag(about, kAboutText);
@@ -69,7 +79,8 @@ TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
     QAction* quit = kolbrinMenu_->addAction(QString());
     quit->setObjectName("Sairsemgravar1");
     SetTextTag(quit, kQuitText);
-    connect(options, &QAction::triggered, this, [this] { ShowOptionsDialog(this); });
+    connect(options, &QAction::triggered, this, [this] { ShowOptionsDialog(store_, this); });
+    connect(languageAction_, &QAction::triggered, this, &TmainWindow::ChangeLanguage);
     connect(about, &QAction::triggered, this, [this] { ShowAboutBox(TAboutBox::Mode::Normal, this); });
     connect(quit, &QAction::triggered, this, &QWidget::close);
     setMenuBar(menuBar);
@@ -111,16 +122,48 @@ TmainWindow::TmainWindow(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(labelFooter_, 0, Qt::AlignHCenter);
     setCentralWidget(background);
 
-    ApplyFormTexts(this);
-    // The window caption is the program's name in every language.
-    setWindowTitle(QCoreApplication::applicationName());
-    labelCaption_->setText(windowTitle());
+    ApplyTexts();
 
     for (QWidget* w : {static_cast<QWidget*>(this), background, static_cast<QWidget*>(wallpaper_),
                        static_cast<QWidget*>(labelCaption_), static_cast<QWidget*>(labelFooter_)}) {
         w->setMouseTracking(true);
         if (w != this) w->installEventFilter(this);
     }
+}
+
+void TmainWindow::ApplyTexts() {
+    ApplyFormTexts(this);
+    // The window caption is the program's name in every language.
+    setWindowTitle(QCoreApplication::applicationName());
+    labelCaption_->setText(windowTitle());
+}
+
+void TmainWindow::ChangeLanguage() {
+    if (running_) return;
+    TGameSettings& settings = GameSettings();
+    const std::string code = SelectLanguage(settings.directory, this);
+    if (code.empty()) return;
+    try {
+        StartLanguage(settings.directory, code);
+    } catch (const std::exception& e) {
+        const bool damaged = dynamic_cast<const EInvalidFile*>(&e) != nullptr;
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+                             ToQString(damaged ? LabelsFilePath(settings.directory, code) + ": " + e.what()
+                                               : std::string(e.what())));
+        // The language in use goes on; it opened at start, so it opens again.
+        try {
+            StartLanguage(settings.directory, settings.language);
+        } catch (const std::exception& again) {
+            WriteLog(std::string("Language ") + settings.language +
+                     " could not be opened again: " + again.what());
+        }
+        return;
+    }
+    FillGameTimeProfiles([](int n) { return GetText(n); });
+    settings.language = code;
+    WriteSetting(store_, kSettingLanguage, code);
+    store_.Flush();
+    ApplyTexts();
 }
 
 void TmainWindow::GoOn() {
@@ -132,6 +175,7 @@ void TmainWindow::GoOn() {
     // Until the career routine is plugged in, the window only waits.
     if (!careerRoutine_) return;
     running_ = true;
+    languageAction_->setEnabled(false);
     try {
         careerRoutine_();
     } catch (const std::exception& e) {

@@ -113,7 +113,10 @@ void TOptionsDlg::OKBtnClick() {
     accept();
 }
 
-bool ShowOptionsDialog(QWidget* parent) {
+bool ShowOptionsDialog(TSettingsStore& store, QWidget* parent) {
     TOptionsDlg dlg(GameSettings(), parent);
-    return dlg.exec() == QDialog::Accepted;
+    if (dlg.exec() != QDialog::Accepted) return false;
+    SaveOptions(store, GameSettings());
+    store.Flush();
+    return true;
 }

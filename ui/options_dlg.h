@@ -1,6 +1,6 @@
 #pragma once
 // The options dialog: the career options on two pages. OK changes the program's settings in memory at once;
-// they reach the settings store with the next SaveSettings or SaveGameOptions. Cancel changes nothing.
+// ShowOptionsDialog also writes them to the settings store. Cancel changes nothing.
 #include "foundation/settings.h"
 #include "ui/kol_form.h"
 
@@ -41,5 +41,6 @@ private:
     QPushButton* cancelBtn_;
 };
 
-// Shows the options dialog for the program's settings; true when the user pressed OK.
-bool ShowOptionsDialog(QWidget* parent = nullptr);
+// Shows the options dialog for the program's settings; true when the user pressed OK. What the user
+// confirms is written to `store` at once, so that it is there at the next start however this run ends.
+bool ShowOptionsDialog(TSettingsStore& store, QWidget* parent = nullptr);

@@ -25,6 +25,7 @@ public:
     // Writes pending changes out; a store that cannot be written is not reported (the values stay in
     // memory for the rest of the run).
     void Sync();
+    void Flush() override { Sync(); }
     QSettings& Settings() { return *settings_; }
 
 private:

@@ -92,13 +92,12 @@ int ExportWeb(const TArguments& args, const std::string& dataDir) {
     options.dataDir = dataDir;
     options.webDirectory = FromQString(QDir(args.exportWeb).absolutePath());
     try {
-        // Country names come from the chosen language, or from the first one found when none is chosen.
-        std::string code = ReadSetting(store, kSettingLanguage).substr(0, kLanguageCodeWidth);
-        if (code.empty()) {
-            const std::vector<TLangAvailable> languages = FindLanguages(dataDir);
-            if (languages.empty()) throw EFileNotFound("no language found in " + LanguagesFolder(dataDir));
-            code = languages.front().code;
-        }
+        // Country names come from the chosen language, or from the first one found when none is chosen or
+        // the chosen one is gone.
+        const std::vector<TLangAvailable> languages = FindLanguages(dataDir);
+        if (languages.empty()) throw EFileNotFound("no language found in " + LanguagesFolder(dataDir));
+        const std::string code = ChooseLanguageAtStart(ReadSetting(store, kSettingLanguage), languages,
+                                                       [&] { return languages.front().code; });
         StartLanguage(dataDir, code);
         LoadCountriesFor(dataDir, code, true);
 
@@ -144,22 +143,18 @@ int main(int argc, char** argv) {
         QDir(args.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.dataDir).absolutePath());
 
     TQSettingsStore store;
-    const std::string setting = ReadSetting(store, kSettingLanguage);
-    const std::string code = ChooseLanguageAtStart(
-        setting, [&] { return CanAskTheUser() ? SelectLanguage(dataDir) : std::string(); });
-    if (code.empty()) return kNoLanguageExitCode;
-    if (code != setting.substr(0, kLanguageCodeWidth)) {
-        WriteSetting(store, kSettingLanguage, code);
-        store.Sync();
-    }
-    try {
+    // A language stored once and removed or damaged since is asked for again; the choice is stored.
+    TLanguageStart language;
+    language.select = [&] { return CanAskTheUser() ? SelectLanguage(dataDir) : std::string(); };
+    language.open = [&](const std::string& code) {
         StartLanguage(dataDir, code);
         LoadCountriesFor(dataDir, code, false);
-    } catch (const std::exception& e) {
-        std::cerr << Utf8(e.what()) << std::endl;
-        if (CanAskTheUser()) QMessageBox::critical(nullptr, kApplicationTitle, ToQString(e.what()));
-        return kNoLanguageExitCode;
-    }
+    };
+    language.report = [](const std::string& message) {
+        std::cerr << Utf8(message) << std::endl;
+        if (CanAskTheUser()) QMessageBox::warning(nullptr, kApplicationTitle, ToQString(message));
+    };
+    if (OpenLanguageAtStart(store, dataDir, language).empty()) return kNoLanguageExitCode;
 
     TEditorOptions options;
     ReadEditorOptions(store, options);

@@ -1,7 +1,6 @@
 // The game program: settings, language, labels file and text slots, then the main window, which runs the
 // career. The game folder is the program's own folder unless --data-dir names another.
 #include "foundation/encoding.h"
-#include "foundation/errors.h"
 #include "foundation/file_helpers.h"
 #include "foundation/kol_log.h"
 #include "foundation/languages.h"
@@ -41,12 +40,13 @@ bool CanAskTheUser() {
     return platform != "offscreen" && platform != "minimal";
 }
 
-// A start-up failure that ends the program: on the error stream and in a message box.
-int Fail(const std::string& message) {
+// Why a language cannot be used: on the error stream, in the log and, when someone can see it, in a
+// message box before the language is asked for again.
+void Report(const std::string& message) {
     std::cerr << Cp1252ToUtf8(message) << std::endl;
+    WriteLog(message);
     if (CanAskTheUser())
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), ToQString(message));
-    return kNoLanguageExitCode;
+        QMessageBox::warning(nullptr, QCoreApplication::applicationName(), ToQString(message));
 }
 } // namespace
 
@@ -71,27 +71,17 @@ int main(int argc, char** argv) {
     SetBeepHandler([] { QApplication::beep(); }, [] { return GameSettings().sound; });
 
     store.Sync();
-    const std::string code = ChooseLanguageAtStart(settings.language, [&] {
-        return CanAskTheUser() ? SelectLanguage(settings.directory) : std::string();
-    });
+    // A language stored once and removed or damaged since is asked for again; the choice is stored.
+    TLanguageStart language;
+    language.select = [&] { return CanAskTheUser() ? SelectLanguage(settings.directory) : std::string(); };
+    language.report = Report;
+    const std::string code = OpenLanguageAtStart(store, settings.directory, language);
     if (code.empty()) return kNoLanguageExitCode;
-    if (code != settings.language) {
-        // Remembered, so the question is asked only once.
-        WriteSetting(store, kSettingLanguage, code);
-        settings.language = code;
-        store.Sync();
-    }
-    try {
-        StartLanguage(settings.directory, code);
-    } catch (const EFileNotFound& e) {
-        return Fail(e.what());
-    } catch (const EInvalidFile& e) {
-        return Fail(LabelsFilePath(settings.directory, code) + ": " + e.what());
-    }
+    settings.language = code;
     FillGameTimeProfiles([](int n) { return GetText(n); });
 
     LoadGameOptions(store, settings);
-    TmainWindow window;
+    TmainWindow window(store);
     // Borderless and covering the screen.
     window.setGeometry(window.screen()->geometry());
     window.show();

@@ -1,6 +1,7 @@
 #include "foundation/languages.h"
 
 #include "foundation/errors.h"
+#include "foundation/settings.h"
 #include "foundation/texts.h"
 #include "labels_test_files.h"
 
@@ -59,19 +60,90 @@ TEST_F(LanguagesTest, NoLanguageFolderGivesAnEmptyList) {
     EXPECT_TRUE(FindLanguages(dir()).empty());
 }
 
-TEST(StartupLanguage, TheSettingWinsAndIsCutToTwoCharacters) {
+TEST(StartupLanguage, AUsableSettingWinsAndIsCutToTwoCharacters) {
+    const std::vector<TLangAvailable> usable = {{"en", "English", "ENG"}, {"pt", "Portugues", "POR"}};
     int asked = 0;
     const auto select = [&] {
         ++asked;
         return std::string("pt");
     };
-    EXPECT_EQ(ChooseLanguageAtStart("english", select), "en");
+    EXPECT_EQ(ChooseLanguageAtStart("english", usable, select), "en");
     EXPECT_EQ(asked, 0);
-    EXPECT_EQ(ChooseLanguageAtStart("", select), "pt");
+    EXPECT_EQ(ChooseLanguageAtStart("", usable, select), "pt");
     EXPECT_EQ(asked, 1);
+    // A stored language that is no longer there is asked for again instead of ending the program.
+    EXPECT_EQ(ChooseLanguageAtStart("fr", usable, select), "pt");
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(ChooseLanguageAtStart("en", {}, select), "pt");
+    EXPECT_EQ(asked, 3);
     // Cancelled or nothing to choose from: empty, and the program ends with exit code 1.
-    EXPECT_EQ(ChooseLanguageAtStart("", [] { return std::string(); }), "");
+    EXPECT_EQ(ChooseLanguageAtStart("", usable, [] { return std::string(); }), "");
+    EXPECT_EQ(ChooseLanguageAtStart("fr", usable, {}), "");
     EXPECT_EQ(kNoLanguageExitCode, 1);
+}
+
+TEST_F(LanguagesTest, AStoredLanguageThatIsGoneIsAskedForAgainAndTheAnswerStored) {
+    AddLabels("aa", {"KB2002 - LABEL", "aa Zeta", "ZET"});
+    AddCountries("aa", {"Countries 2000", "x", "x"});
+    // "zz" was chosen once; its labels file has gone since, its country names file is still there.
+    AddCountries("zz", {"Countries 2000", "x", "x"});
+    TMemorySettingsStore store;
+    WriteSetting(store, kSettingLanguage, "zz");
+    std::vector<std::string> reports;
+    int asked = 0;
+    TLanguageStart how;
+    how.select = [&] {
+        ++asked;
+        return std::string("aa");
+    };
+    how.report = [&](const std::string& m) { reports.push_back(m); };
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "aa");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(GetText(2), "aa Zeta"); // the chosen language is the open one
+    EXPECT_EQ(ReadSetting(store, kSettingLanguage), "aa");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("\"zz\""), std::string::npos) << reports[0];
+
+    // The next start finds it and asks nothing.
+    reports.clear();
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "aa");
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(reports.empty());
+    CloseLabelsFile();
+}
+
+TEST_F(LanguagesTest, ALanguageThatFailsToOpenIsReportedAndAskedForAgainOnce) {
+    for (const std::string code : {"aa", "bb"}) {
+        AddLabels(code, {"KB2002 - LABEL", code + " Name", "ZET"});
+        AddCountries(code, {"Countries 2000", "x", "x"});
+    }
+    TMemorySettingsStore store;
+    WriteSetting(store, kSettingLanguage, "aa");
+    std::vector<std::string> answers = {"bb"}, opened, reports;
+    TLanguageStart how;
+    how.select = [&] {
+        const std::string next = answers.empty() ? std::string() : answers.front();
+        if (!answers.empty()) answers.erase(answers.begin());
+        return next;
+    };
+    how.open = [&](const std::string& code) {
+        opened.push_back(code);
+        if (code == "aa") throw EInvalidFile("Error in labels file");
+    };
+    how.report = [&](const std::string& m) { reports.push_back(m); };
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "bb");
+    EXPECT_EQ(opened, (std::vector<std::string>{"aa", "bb"}));
+    EXPECT_EQ(reports, (std::vector<std::string>{"Error in labels file"}));
+    EXPECT_EQ(ReadSetting(store, kSettingLanguage), "bb");
+
+    // A user who picks the failed language again, or cancels, ends the start without a loop.
+    WriteSetting(store, kSettingLanguage, "aa");
+    answers = {"aa"};
+    opened.clear();
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "");
+    EXPECT_EQ(opened, (std::vector<std::string>{"aa"}));
+    EXPECT_EQ(ReadSetting(store, kSettingLanguage), "aa");
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), ""); // answers empty: cancelled
 }
 
 TEST_F(LanguagesTest, StartingALanguageOpensItsLabelsAndFillsTheSlots) {

@@ -166,6 +166,32 @@ TEST(SettingsRoundTrip, SaveSettingsWritesOnlyItsThreeValues) {
     EXPECT_TRUE(back.halfTimeSubstitutions);
 }
 
+TEST(SettingsRoundTrip, ConfirmedOptionsComeBackAtTheNextStart) {
+    // Every value the options dialog edits, each unlike its default.
+    TGameSettings s;
+    s.viewPsychologicalLashes = 2;
+    s.saveGameWhen = 3;
+    s.sound = false;
+    s.viewAuction = false;
+    s.gameTimeProfile = 4;
+    s.halfTimeSubstitutions = false;
+    s.viewComputerPenalties = false;
+    s.lastGame = "GAMES/career.kbg"; // not an option of the dialog
+    TMemorySettingsStore store;
+    SaveOptions(store, s);
+    EXPECT_EQ(store.Count(), 7u);
+    EXPECT_FALSE(store.Contains("System", "lastGame"));
+
+    const TGameSettings back = LoadedFrom(store);
+    EXPECT_EQ(back.viewPsychologicalLashes, 2);
+    EXPECT_EQ(back.saveGameWhen, 3);
+    EXPECT_FALSE(back.sound);
+    EXPECT_FALSE(back.viewAuction);
+    EXPECT_EQ(back.gameTimeProfile, 4);
+    EXPECT_FALSE(back.halfTimeSubstitutions);
+    EXPECT_FALSE(back.viewComputerPenalties);
+}
+
 TEST(SettingsRoundTrip, GameOptionsComeBackAsSaved) {
     TMemorySettingsStore store;
     TGameSettings s;

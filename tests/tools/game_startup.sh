@@ -1,6 +1,7 @@
 #!/bin/bash
-# The game's start-up on the offscreen platform: a missing labels file and a missing language end it with
-# exit code 1 and the message on the error stream; with the built data folder it starts, writes the game
+# The game's start-up on the offscreen platform, where nobody can answer the language question: a stored
+# language whose labels file is missing and a missing language end it with exit code 1 and the reason on
+# the error stream; with the built data folder it starts, writes the game
 # folder into its settings and keeps running.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
@@ -24,14 +25,16 @@ conf_for() { # a fresh settings folder with the given settings file contents
     printf '%b' "$2" >"$XDG_CONFIG_HOME/Kolbrin/2002.conf"
 }
 
-# 1. The language is set but its labels file is missing.
+# 1. The language is set but its labels file is missing: it is no longer available, so the game would ask
+#    for another one.
 mkdir -p "$tmp/nolabels/Int/en"
 cp "$build/bin/Int/en/KOLB2002_02_en.kbl" "$tmp/nolabels/Int/en/"
 conf_for nolabels '[System]\nlanguage=en\n'
 timeout 20 "$game" --data-dir "$tmp/nolabels" >"$tmp/out1" 2>"$tmp/err1"
 rc=$?
 [ $rc -eq 1 ] || fail "missing labels file: exit code $rc, expected 1"
-grep -qF "$tmp/nolabels/Int/en/KOLB2002_01_en.kbl not found or is invalid." "$tmp/err1" ||
+grep -qF "The language \"en\" of the settings is not available" "$tmp/err1" &&
+    grep -qF "$tmp/nolabels/Int/en/KOLB2002_01_en.kbl not found or is invalid." "$tmp/err1" ||
     fail "missing labels file: message not on stderr: $(cat "$tmp/err1")"
 
 # 2. No language set and none to choose.

@@ -3,12 +3,14 @@
 
 #include "foundation/languages.h"
 #include "foundation/texts.h"
+#include "ui/qsettings_store.h"
 #include "ui/qt_text.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -152,6 +154,51 @@ private slots:
             d.OKBtn()->click();
         });
         QVERIFY(s.sound && s.halfTimeSubstitutions && s.viewComputerPenalties && s.viewAuction);
+    }
+
+    // What the user confirms is in the settings file when the program starts again, whether or not the
+    // run ends by leaving a career.
+    void confirmedOptionsSurviveARestart() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("2002.ini");
+        GameSettings() = TGameSettings{};
+        {
+            TQSettingsStore store(ini);
+            QTimer::singleShot(0, [] {
+                auto* d = qobject_cast<TOptionsDlg*>(QApplication::activeModalWidget());
+                QVERIFY(d != nullptr);
+                d->ComboViewPsichologicalLashes()->setCurrentIndex(2);
+                d->ComboSaveGameWhen()->setCurrentIndex(2);
+                d->ComboSound()->setCurrentIndex(1);
+                d->ComboViewAuction()->setCurrentIndex(1);
+                d->ComboGameTimeProfile()->setCurrentIndex(3);
+                d->ComboHalfTimeSubstitutions()->setCurrentIndex(0);
+                d->ComboViewComputerPenalties()->setCurrentIndex(0);
+                d->OKBtn()->click();
+            });
+            QVERIFY(ShowOptionsDialog(store));
+        }
+        GameSettings() = TGameSettings{};
+        TQSettingsStore fresh(ini);
+        const TGameSettings s = FromStore(fresh);
+        QCOMPARE(s.viewPsychologicalLashes, 2);
+        QCOMPARE(s.saveGameWhen, 3);
+        QCOMPARE(s.sound, false);
+        QCOMPARE(s.viewAuction, false);
+        QCOMPARE(s.gameTimeProfile, 4);
+        QCOMPARE(s.halfTimeSubstitutions, false);
+        QCOMPARE(s.viewComputerPenalties, false);
+
+        // Cancel writes nothing.
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<TOptionsDlg*>(QApplication::activeModalWidget());
+            QVERIFY(d != nullptr);
+            d->ComboSound()->setCurrentIndex(0);
+            d->CancelBtn()->click();
+        });
+        TMemorySettingsStore untouched;
+        QVERIFY(!ShowOptionsDialog(untouched));
+        QCOMPARE(untouched.Count(), std::size_t{0});
     }
 
     void cancelChangesNothing() {

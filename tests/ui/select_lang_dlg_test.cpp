@@ -2,6 +2,9 @@
 // Portuguese) and over copies of it with damaged or missing parts.
 #include "ui/select_lang_dlg.h"
 
+#include "foundation/settings.h"
+#include "foundation/texts.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -90,6 +93,29 @@ private slots:
             d.reject();
         });
         QCOMPARE(code, std::string());
+    }
+
+    // The game's start-up with a language in its settings that the data folder no longer holds: the
+    // language question comes again (instead of the end of the program) and the answer is stored.
+    void aStoredLanguageThatIsGoneBringsTheQuestionBack() {
+        TMemorySettingsStore store;
+        WriteSetting(store, kSettingLanguage, "fr");
+        bool asked = false;
+        TLanguageStart how;
+        how.select = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* dlg = qobject_cast<TSelectLangDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dlg != nullptr);
+                asked = true;
+                dlg->ComboLanguage()->setCurrentIndex(1);
+                dlg->OKBtn()->click();
+            });
+            return SelectLanguage(kBuiltGameDir);
+        };
+        QCOMPARE(OpenLanguageAtStart(store, kBuiltGameDir, how), std::string("pt"));
+        QVERIFY(asked);
+        QCOMPARE(ReadSetting(store, kSettingLanguage), std::string("pt"));
+        CloseLabelsFile();
     }
 
     void aDamagedFlagIsNotShown() {
