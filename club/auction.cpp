@@ -9,6 +9,7 @@
 #include "world/coach.h"
 #include "world/player.h"
 #include "world/team.h"
+#include "world/user_port.h"
 #include "world/world.h"
 
 #include <algorithm>
@@ -119,10 +120,22 @@ std::string TAuction::CashText(const TTeam& club) const {
     return GetText(kCashText) + " " + FormatMoney(club.balance(), world_.CurrencyRecord.suffix);
 }
 
+void StepAuction(TUserPort& port, TAuction& auction) {
+    TTeam& seller = auction.Seller();
+    TPlayer& player = auction.Player();
+    port.AuctionShown(seller, player, true);
+    auction.RunToClose([&](TTeam& bidder) {
+        const bool masked = bidder.coach != nullptr && bidder.coach->encryptOffers;
+        return port.AuctionOffer(bidder, player, auction.BasePrice(), masked);
+    });
+    port.AuctionShown(seller, player, false);
+}
+
 bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice) {
     TAuction auction(seller, player, basePrice);
     if (auction.Shown()) {
-        seller.World().Port().RunAuction(auction);
+        TUserPort& port = seller.World().Port();
+        if (!port.RunAuction(auction)) StepAuction(port, auction);
         // A port that returned before the close leaves nothing half done: the remaining clubs are asked
         // without pause and an awaited offer counts as withdrawn.
         auction.RunToClose([](TTeam&) { return -1; });

@@ -4,7 +4,8 @@
 // is shown), then the clubs of human coaches, one per step, whose offers are typed in thousands. The best
 // offer wins, an equal later offer never takes the lead, and the player moves at once.
 //
-// Auction() below opens one and hands it to the user port's RunAuction when it is to be shown. A dialog
+// Auction() below opens one and, when it is to be shown, hands it to the user port's RunAuction, or steps
+// it itself through the port's AuctionShown and AuctionOffer (StepAuction). A dialog
 // calls NextBidder() from its timer; while the state is AwaitingHuman it shows the offer panel of
 // AwaitingClub() and hands the typed number to HumanOffer().
 #include <cstdint>
@@ -14,6 +15,7 @@
 
 class TTeam;
 class TPlayer;
+class TUserPort;
 class TWorld;
 
 class TAuction {
@@ -82,7 +84,12 @@ private:
     std::string resultText_;
 };
 
+// The default stepping of a shown auction through a port without its own auction display: AuctionShown
+// when it opens, the remaining clubs asked without pause, AuctionOffer for each human offer (in thousands;
+// -1 withdraws; masked when the bidder's coach hides his offers), AuctionShown again when it ends.
+void StepAuction(TUserPort& port, TAuction& auction);
+
 // Runs an auction of `player` by `seller` to its end: the computer clubs bid at once, and when the auction
-// is to be shown the world's user port runs the rest (TUserPort::RunAuction). True when the player was
-// sold.
+// is to be shown the world's user port runs the rest (TUserPort::RunAuction, or StepAuction when the port
+// has no display of its own). True when the player was sold.
 bool Auction(TTeam& seller, TPlayer& player, std::int32_t basePrice);

@@ -1,9 +1,9 @@
 #include "world/game_factory.h"
 
-#include "club/finance.h"
 #include "foundation/kol_random.h"
 #include "foundation/numeric.h"
 #include "world/game.h"
+#include "world/money_rules.h"
 #include "world/records.h"
 #include "world/team.h"
 #include "world/world.h"

@@ -1,12 +1,12 @@
 #include "world/records.h"
 
-#include "club/finance.h"
 #include "datafiles/referee_attr.h"
 #include "foundation/format_text.h"
 #include "foundation/numeric.h"
 #include "foundation/reals.h"
 #include "foundation/row_markup.h"
 #include "foundation/texts.h"
+#include "world/money_rules.h"
 #include "world/world.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "world/team.h"
 
-#include "club/finance.h"
 #include "datafiles/countries.h"
 #include "datafiles/team_attr.h"
 #include "datafiles/team_file.h"
@@ -10,6 +9,7 @@
 #include "foundation/row_markup.h"
 #include "foundation/texts.h"
 #include "world/calendar.h"
+#include "world/money_rules.h"
 #include "world/world.h"
 
 #include <algorithm>

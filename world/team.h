@@ -1,7 +1,7 @@
 #pragma once
 // A club inside a running career: its file record, squad, coach, money, league and cup standing, and the
-// decisions a computer-managed club takes on its own every matchday. A club whose coach passes
-// IsHumanActive goes to the club screen instead of the automatic management.
+// valuations and the automatic line-up its preparation uses. What a club does before a matchday (the
+// computer management: selling, buying, loans, stadium works) is in club/computer_management.
 //
 // The world owns the club, its players and its coach; the club's squad and coach only refer to them. The
 // club owns its record, its stadium, its history, its last results and its calendar.
@@ -190,10 +190,8 @@ public:
     // A transfer agreed (`kind` 1 at a listed price, 0 in an auction): it is appended to the world's last
     // transfers and the player leaves the observed list of the buyer's coach.
     void RecordTransfer(std::uint8_t kind, TPlayer& player, TTeam& buyer, std::int32_t price);
+    // The asking prices of the squad (world/team_pricing): set again whenever the squad changes.
     void SetAskingPrices();
-    // Hands the player to an auction; returns the base price it asked.
-    std::int32_t OfferForSale(TPlayer& player);
-    void BuyPlayer();
     long double NeedValue(const TPlayer& player) const;
     long double KeepValue(const TPlayer& player) const;
     void ExpireAbsences();
@@ -213,10 +211,7 @@ public:
     // `division` is the division whose list holds the club, or nullptr (no league: the calendar is
     // cleared).
     void NewSeason(TDivision* division);
-    void ComputerRound();
-    // A computer club's matchday: pricing, selling, loans and stadium works (the rules of club/finance),
-    // buying and the line-up. `offeredInReview`: the wage review already put a player up for sale.
-    void ComputerManagement(bool offeredInReview);
+    // The computer's automatic line-up (world/team_lineup).
     void AutoLineup();
     void ChooseLineup(int goalkeepers, int defenders, int midfielders, int forwards, bool withBench);
     void ChangeCoach(int flags);

@@ -1,6 +1,5 @@
 #include "world/user_port.h"
 
-#include "club/auction.h"
 #include "world/world.h"
 
 namespace {
@@ -13,17 +12,6 @@ template <class T> bool TakeFront(std::deque<T>& queue, T& value) {
 }
 
 } // namespace
-
-void TUserPort::RunAuction(TAuction& auction) {
-    TTeam& seller = auction.Seller();
-    TPlayer& player = auction.Player();
-    AuctionShown(seller, player, true);
-    auction.RunToClose([&](TTeam& bidder) {
-        const bool masked = bidder.coach != nullptr && bidder.coach->encryptOffers;
-        return AuctionOffer(bidder, player, auction.BasePrice(), masked);
-    });
-    AuctionShown(seller, player, false);
-}
 
 void TScriptedUserPort::ClubScreen(TTeam& club) {
     Calls.push_back("ClubScreen " + std::to_string(club.id));

@@ -33,17 +33,18 @@ public:
     virtual bool Invitation(TCoach& coach, TTeam& club) = 0;
     // The coach's observed list has reached 16 players; the person picks one to drop (nullptr: none).
     virtual TPlayer* ObservedPlayerDrop(TCoach& coach) = 0;
-    // An auction that is to be shown (a human seller or bidder, or the option to watch every auction): the
-    // port steps it with NextBidder(), hands every awaited human offer to HumanOffer(), and returns once it
-    // is closed. The computer clubs have bid before. This default steps it without pause: AuctionShown
-    // when it opens and when it ends, AuctionOffer for each human offer. A windowed port paces the same
-    // steps with a timer and shows the offer panel itself; the rules are the same either way.
-    virtual void RunAuction(TAuction& auction);
-    // The default RunAuction waits for a human bidder's typed offer, in thousands of money units; -1 (or
-    // any non-number in a dialog) withdraws. `masked` hides the typed digits (the coach's encryptOffers).
+    // An auction that is to be shown (a human seller or bidder, or the option to watch every auction). A
+    // port that shows auctions its own way (a windowed port pacing them with a timer and showing the offer
+    // panel itself) steps it with NextBidder(), hands every awaited human offer to HumanOffer(), and returns
+    // true once it is closed; the computer clubs have bid before. This default returns false: the club
+    // rules then step the auction without pause (club/auction: AuctionShown when it opens and when it
+    // ends, AuctionOffer for each human offer). The rules are the same either way.
+    virtual bool RunAuction(TAuction& /*auction*/) { return false; }
+    // The default auction stepping waits for a human bidder's typed offer, in thousands of money units; -1
+    // (or any non-number in a dialog) withdraws. `masked` hides the typed digits (the coach's encryptOffers).
     virtual std::int32_t AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice,
                                       bool masked) = 0;
-    // The default RunAuction shows the auction of `player` by `seller` (true), or its result as it ends
+    // The default auction stepping shows the auction of `player` by `seller` (true), or its result as it ends
     // (false).
     virtual void AuctionShown(TTeam& seller, TPlayer& player, bool open) = 0;
     // The coach's profile dialog (wage checks, auction behaviour, hidden offers); the profile changes only

@@ -151,12 +151,13 @@ class PacingPort : public TScriptedUserPort {
 public:
     int steps = 0;
     bool giveUpAtOnce = false;
-    void RunAuction(TAuction& auction) override {
-        if (giveUpAtOnce) return;
+    bool RunAuction(TAuction& auction) override {
+        if (giveUpAtOnce) return true;
         while (auction.State() != TAuction::TState::Closed) {
             ++steps;
             if (auction.NextBidder() == TAuction::TState::AwaitingHuman) auction.HumanOffer(250);
         }
+        return true;
     }
 };
 

@@ -193,41 +193,6 @@ TEST(TeamNeed, NeedValueByNationalityAndPosition) {
     EXPECT_NEAR(static_cast<double>(buyer.NeedValue(brazilian)), 1.1408693 * 1.1, 1e-6);
 }
 
-TEST(TeamOfferForSale, AFullSquadStartsAtEightyPerCent) {
-    TWorld world;
-    TTeam& club = MakeClub(world, "Alpha");
-    FillSquad(club, 2, 25);
-    TPlayer& p = AddPlayer(club, 2, 1, 25);
-    p.attr->SetBehaviour(1);
-    p.injuryProneness = 2;
-    p.scoringWeight = 3; // base price 9 800
-    ASSERT_EQ(club.squadSize, 28);
-    // 0.8 x 9 800 x 1.0 x 1.4 = 10 976 -> 10 000
-    EXPECT_EQ(club.OfferForSale(p), 10000);
-    EXPECT_EQ(club.salePlayerId, p.id);
-    EXPECT_NEAR(static_cast<double>(club.salePriceFactor), 0.7, 1e-12);
-    // The same player again: 0.7 x 9 800 x 1.4 = 9 604 -> 9 000
-    EXPECT_EQ(club.OfferForSale(p), 9000);
-}
-
-TEST(TeamOfferForSale, OtherwiseAtFullPrice) {
-    TWorld world;
-    TTeam& club = MakeClub(world, "Alpha");
-    FillSquad(club, 2, 24);
-    TPlayer& p = AddPlayer(club, 2, 1, 25);
-    p.attr->SetBehaviour(1);
-    p.injuryProneness = 2;
-    p.scoringWeight = 3;
-    world.TransferPriceFactor = 1.0L;
-    EXPECT_EQ(club.OfferForSale(p), 13000); // 9 800 x 1.4 = 13 720
-    EXPECT_NEAR(static_cast<double>(club.salePriceFactor), 0.9, 1e-12);
-    // Another player starts again at 1.0.
-    TPlayer& q = *club.PlayerAt(3);
-    club.OfferForSale(q);
-    EXPECT_EQ(club.salePlayerId, q.id);
-    EXPECT_NEAR(static_cast<double>(club.salePriceFactor), 0.9, 1e-12);
-}
-
 TEST(TeamTransfer, MoneyLeavesOneClubAndEntersTheOther) {
     TWorld world;
     TTeam& seller = MakeClub(world, "Alpha", "POR");
@@ -405,25 +370,6 @@ TEST(TeamLineup, BestPlayersPlayAndTheBenchFills) {
               sum);
 }
 
-TEST(TeamRound, ResumeAndHumanScreen) {
-    TWorld world;
-    TTeam& human = MakeClub(world, "Alpha");
-    TTeam& other = MakeClub(world, "Beta");
-    FillSquad(human, 2, 14);
-    FillSquad(other, 2, 14);
-    human.coach->isHuman = 1;
-    world.CurrentRound = 1;
-    world.ResumeTeam = human.id;
-    other.PlayerAt(0)->matchState.goalsThisMatch = 3;
-    other.ComputerRound(); // another club's screen was open at the save: nothing happens here
-    EXPECT_EQ(other.PlayerAt(0)->matchState.goalsThisMatch, 3);
-    human.ComputerRound();
-    EXPECT_EQ(world.ResumeTeam, 0);
-    ASSERT_FALSE(world.DefaultPort().Calls.empty());
-    EXPECT_EQ(world.DefaultPort().Calls.back(), "ClubScreen " + std::to_string(human.id));
-    EXPECT_EQ(CountRole(human, 1), 11); // the autopilot picked a line-up
-}
-
 TEST(TeamLevels, ResultMovesLevels) {
     TWorld world;
     TTeam& club = MakeClub(world, "Alpha");
@@ -453,50 +399,6 @@ TEST(TeamLevels, ResultMovesLevels) {
     club.ApplyResultToLevels(5); // never below 1
     EXPECT_EQ(tired.level(), 47);
     EXPECT_EQ(floor.level(), 1);
-}
-
-TEST(TeamManagement, ARichClubRepaysItsLoan) {
-    TWorld world;
-    world.CurrentRound = 5;
-    TTeam& club = MakeClub(world, "Alpha");
-    FillSquad(club, 2, 14);
-    club.SetBalance(2000000);
-    club.loan = 1500000;
-    SetRandSeed(3);
-    club.ComputerManagement(false);
-    // No wages: 2 000 000 - 45 000 > S, 1 500 000 - 30 000 > S, 1 000 000 - 15 000 > S: three steps back.
-    EXPECT_EQ(club.loan, 0);
-    EXPECT_EQ(club.balance(), 500000);
-    EXPECT_EQ(CountRole(club, 1), 11);
-}
-
-TEST(TeamManagement, AClubShortOfMoneyBorrowsUntilItCoversWagesAndInterest) {
-    TWorld world;
-    world.CurrentRound = 5;
-    TTeam& club = MakeClub(world, "Alpha");
-    FillSquad(club, 2, 14); // average level 20: limit nearest(20 x 1 x 2 x 5 x 20 000) = 4 000 000
-    for (int i = 0; i < 10; ++i) club.PlayerAt(i)->SetSalary(5000);
-    club.SetBalance(-100000);
-    SetRandSeed(3);
-    club.ComputerManagement(false);
-    // -100 000 <= 0 + 50 000: one step; 400 000 > 15 000 + 50 000: enough.
-    EXPECT_EQ(club.loan, 500000);
-    EXPECT_EQ(club.balance(), 400000);
-}
-
-TEST(TeamManagement, StadiumWorksPaidAtTheNewSize) {
-    TWorld world;
-    world.CurrentRound = 5;
-    TTeam& club = MakeClub(world, "Alpha");
-    FillSquad(club, 2, 14);
-    club.stadium.size = 5;
-    club.stadium.SetFillRatio(0.9L);
-    club.SetBalance(600000); // size 5 costs 350 000 < 600 000; size 6 costs 500 000
-    SetRandSeed(3);
-    club.ComputerManagement(false);
-    EXPECT_EQ(club.stadium.size, 6);
-    EXPECT_EQ(club.season.financeTotals[5], -500000);
-    EXPECT_EQ(club.balance(), 100000);
 }
 
 TEST(TeamFromFile, ClubPlayersAndCoachEnterTheWorld) {
@@ -546,60 +448,6 @@ TEST(TeamFromFile, ClubPlayersAndCoachEnterTheWorld) {
     EXPECT_EQ(club->priceFactor, 1.0L);
     EXPECT_TRUE(club->BalanceIntact());
     EXPECT_EQ(world.NextObjectId, first + 4);
-}
-
-TEST(TeamManagement, AComputerClubBuysAListedPlayer) {
-    TWorld world;
-    TTeam& seller = MakeClub(world, "Seller");
-    TTeam& buyer = MakeClub(world, "Buyer");
-    FillSquad(seller, 2, 0);
-    for (int i = 0; i < 14; ++i) {
-        TPlayer& p = AddPlayer(seller, 2, 20, 25);
-        p.saleMode = 2;
-        p.askingPrice = 1000 * (i + 1);
-    }
-    for (int i = 0; i < 2; ++i) AddPlayer(buyer, 0, 20, 25);
-    for (int i = 0; i < 12; ++i) AddPlayer(buyer, 1, 20, 25);
-    buyer.SetBalance(50000000);
-    SetRandSeed(11);
-    buyer.BuyPlayer();
-    ASSERT_EQ(world.LastTransfersList.Count(), 1);
-    const TLastTransfer& t = *world.LastTransfersList.Last();
-    EXPECT_EQ(t.buyerId, buyer.id);
-    EXPECT_EQ(t.player->soldToTeamId, buyer.id);
-    EXPECT_EQ(t.price % 1000, 0);
-    EXPECT_EQ(buyer.balance(), 50000000 - t.price);
-    EXPECT_EQ(seller.balance(), t.price);
-    EXPECT_EQ(buyer.purchasesThisSeason, 1);
-
-    // A buyer with no room (27 players and one on the way) buys nobody.
-    TWorld full;
-    TTeam& s2 = MakeClub(full, "Seller");
-    TTeam& b2 = MakeClub(full, "Buyer");
-    FillSquad(s2, 2, 0);
-    for (int i = 0; i < 14; ++i) {
-        TPlayer& p = AddPlayer(s2, 2, 20, 25);
-        p.saleMode = 2;
-        p.askingPrice = 1000;
-    }
-    FillSquad(b2, 2, 25);
-    b2.purchasesThisSeason = 1;
-    b2.SetBalance(50000000);
-    SetRandSeed(11);
-    b2.BuyPlayer();
-    EXPECT_EQ(full.LastTransfersList.Count(), 0);
-}
-
-TEST(TeamRound, AClubWithoutCoachSaysSoAndGoesOn) {
-    TWorld world;
-    TTeam& club = MakeClub(world, "Alpha");
-    FillSquad(club, 2, 14);
-    club.coach = nullptr;
-    SetRandSeed(1);
-    club.ComputerRound();
-    ASSERT_EQ(world.DefaultPort().Messages.size(), 1u);
-    EXPECT_EQ(world.DefaultPort().Messages[0], "Alpha: coach is nil");
-    EXPECT_EQ(CountRole(club, 1), 11);
 }
 
 TEST(TeamAfterMatch, AbsencesAndFormOfThoseWhoPlayed) {

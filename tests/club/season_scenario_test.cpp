@@ -2,8 +2,9 @@
 // it, then 18 matchdays in which every club prepares (selling, pricing, buying, loans, stadium, line-up),
 // pays its wages and interest, and the pending transfers are executed. No match is played; what is checked
 // are the invariants of the market and the money, after every matchday.
-#include "world_fixture.h"
+#include "../world/world_fixture.h"
 
+#include "club/computer_management.h"
 #include "club/market.h"
 #include "datafiles/team_file.h"
 #include "foundation/kol_random.h"
@@ -145,12 +146,12 @@ std::string PlaySeason(std::uint32_t seed, int* transfersSeen = nullptr) {
         std::vector<TTeam*> prepared;
         for (TGame* game : world.RoundGames)
             if (game->HasTeams()) {
-                game->homeTeam->ComputerRound();
-                game->awayTeam->ComputerRound();
+                ComputerRound(*game->homeTeam);
+                ComputerRound(*game->awayTeam);
                 prepared.push_back(game->homeTeam);
                 prepared.push_back(game->awayTeam);
             }
-        for (TTeam* team : world.Divisions[4]->teams) team->ComputerRound();
+        for (TTeam* team : world.Divisions[4]->teams) ComputerRound(*team);
         for (TTeam* team : prepared) {
             team->PayWages();
             team->PayInterest();
