@@ -80,17 +80,41 @@ done | sort | uniq -d >"$tmp/same.txt"
 pixel() {
     od -An -tx1 -j $((54 + (27 - $3) * 120 + $2 * 3)) -N 3 "$1" | awk '{print toupper("#" $3 $2 $1)}'
 }
-for pattern in hbi vbi; do
-    line=$(grep -m1 "| $pattern |" "$src/data/world/flags.txt") || {
-        fail "no $pattern flag to look at"
-        continue
-    }
-    code=${line%% *}
-    read -r first second <<<"$(echo "$line" | awk -F'|' '{print $3}')"
-    if [ "$pattern" = hbi ]; then a=$(pixel "$out/flags/$code.bmp" 20 5) b=$(pixel "$out/flags/$code.bmp" 20 22)
-    else a=$(pixel "$out/flags/$code.bmp" 8 14) b=$(pixel "$out/flags/$code.bmp" 31 14); fi
-    [ "$a" = "$first" ] && [ "$b" = "$second" ] || fail "$code ($pattern $first $second) shows $a and $b"
-done
+# expect CODE X Y COLOUR: the pixel is the colour the source gives (away from every edge between shapes).
+expect() {
+    local got
+    got=$(pixel "$out/flags/$1.bmp" "$2" "$3")
+    [ "$got" = "$4" ] || fail "$1 ($2, $3) shows $got, expected $4"
+}
+# Three equal bands of one layer: each band's middle, across and down.
+line=$(grep -m1 -E '^[A-Z]{3} \| vbands #[0-9A-F]{6} #[0-9A-F]{6} #[0-9A-F]{6}$' "$src/data/world/flags.txt")
+if [ -n "$line" ]; then
+    read -r code _ _ a b c <<<"$line"
+    expect "$code" 6 14 "$a" && expect "$code" 20 14 "$b" && expect "$code" 33 14 "$c"
+else fail "no flag of three vertical bands to look at"; fi
+line=$(grep -m1 -E '^[A-Z]{3} \| hbands #[0-9A-F]{6} #[0-9A-F]{6} #[0-9A-F]{6}$' "$src/data/world/flags.txt")
+if [ -n "$line" ]; then
+    read -r code _ _ a b c <<<"$line"
+    expect "$code" 20 4 "$a" && expect "$code" 20 14 "$b" && expect "$code" 20 23 "$c"
+else fail "no flag of three horizontal bands to look at"; fi
+# Weighted bands: "#A*2 #B*1 #C*1" gives A the upper half (rows 1 to 13), B rows 14 to 20, C rows 21 to 27.
+line=$(grep -m1 -E '^[A-Z]{3} \| hbands #[0-9A-F]{6}\*2 #[0-9A-F]{6}\*1 #[0-9A-F]{6}\*1$' "$src/data/world/flags.txt")
+if [ -n "$line" ]; then
+    read -r code _ _ a b c <<<"$(echo "$line" | sed 's/\*[0-9]*//g')"
+    expect "$code" 20 12 "$a" && expect "$code" 20 15 "$b" && expect "$code" 20 19 "$b" && expect "$code" 20 22 "$c"
+else fail "no flag of weighted bands to look at"; fi
+# A cross on a field: the middle is the cross, a corner of the field the field.
+line=$(grep -m1 -E '^[A-Z]{3} \| field #[0-9A-F]{6}; cross #[0-9A-F]{6} 0\.5 0\.5 0\.[0-9]+$' "$src/data/world/flags.txt")
+if [ -n "$line" ]; then
+    read -r code _ _ a _ b _ <<<"$(echo "$line" | tr -d ';')"
+    expect "$code" 20 14 "$b" && expect "$code" 20 2 "$b" && expect "$code" 5 5 "$a" && expect "$code" 34 22 "$a"
+else fail "no flag of a cross to look at"; fi
+# A disc on a field.
+line=$(grep -m1 -E '^[A-Z]{3} \| field #[0-9A-F]{6}; disc #[0-9A-F]{6} 0\.5 0\.5 0\.3$' "$src/data/world/flags.txt")
+if [ -n "$line" ]; then
+    read -r code _ _ a _ b _ <<<"$(echo "$line" | tr -d ';')"
+    expect "$code" 20 14 "$b" && expect "$code" 26 14 "$b" && expect "$code" 30 14 "$a" && expect "$code" 20 25 "$a"
+else fail "no flag of a disc to look at"; fi
 
 # --- the trailer belongs to the file: a changed byte or another name breaks it ---
 cp "$out/flags/POR.bmp" "$tmp/POR.bmp"

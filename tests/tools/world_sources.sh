@@ -2,7 +2,7 @@
 # A mistake in the world's sources stops the build with a one-line reason that names the place, instead of
 # shipping a file the game would refuse or misread: a value out of range, a name too long for its field or
 # outside Windows-1252, an unknown country, a club that fails the team check, two clubs with the same
-# team file name, a country without a flag.
+# team file name, a country without a flag, a flag layer that cannot be drawn.
 #
 # Arguments: <kolbrin-data path> <build dir> <source dir>.
 set -u
@@ -62,6 +62,12 @@ case_ "too many players" world/clubs/NED.txt '0,/^\(player | DF.*\)$/s//\1\n\1\n
 case_ "same team file name" world/clubs/BEL.txt 's/| KSK Marsart |/| R.S.C. Márrode |/' 'file name RSCMarrode\.kbt is taken'
 case_ "group member unknown" world/groups.txt 's/| POR ENG/| POR QQQ ENG/' 'unknown country QQQ'
 case_ "country without a flag" world/flags.txt '/^SCO |/d' 'no flag for SCO'
+case_ "unknown flag shape" world/flags.txt 's/^ENG | field #FFFFFF; cross/ENG | field #FFFFFF; kross/' \
+    'flags\.txt: ENG: layer 2 \(kross\): unknown shape'
+case_ "flag layer missing a value" world/flags.txt 's/^JPN | field #FFFFFF; disc #BC002D 0.5 0.5 0.3/JPN | field #FFFFFF; disc #BC002D 0.5 0.5/' \
+    'flags\.txt: JPN: layer 2 \(disc\): disc takes 4 values, found 3'
+case_ "flag colour misspelt" world/flags.txt 's/^FRA | vbands #002654 #FFFFFF/FRA | vbands #002654 #FFFFFG/' \
+    'flags\.txt: FRA: layer 1 \(vbands\): colour "#FFFFFG"'
 case_ "language flag of no country" lang/en/labels.txt 's/^3\tENG/3\tXEN/' 'language en shows the flag of XEN'
 case_ "referee of an unknown country" world/referees.txt '0,/^ENG | /s//ZZZ | /' 'unknown country ZZZ'
 

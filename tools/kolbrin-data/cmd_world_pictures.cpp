@@ -33,8 +33,7 @@ void BuildPictures(const std::string& outDir, const std::string& sourceDir) {
             throw std::runtime_error("flags.txt: " + flag.code + " is no country");
         if (!drawn.insert(flag.code).second) throw std::runtime_error("flags.txt: " + flag.code + " twice");
         try {
-            WritePicture(fs::path(outDir) / kFlagFolder, flag.code + ".bmp",
-                         DrawFlag(flag.pattern, flag.colours));
+            WritePicture(fs::path(outDir) / kFlagFolder, flag.code + ".bmp", DrawFlag(flag.drawing));
         } catch (const std::invalid_argument& e) {
             throw std::runtime_error("flags.txt: " + flag.code + ": " + e.what());
         }

@@ -14,16 +14,9 @@ inline constexpr const char* kFlagFolder = "flags";
 inline constexpr const char* kIconFolder = "Icons";
 inline constexpr const char* kWallpaperFolder = "Wallpapers";
 
-// The flag patterns and how many colours each takes.
-struct TFlagPattern {
-    const char* name;
-    int colours;
-};
-const std::vector<TFlagPattern>& FlagPatterns();
-
-// Draws a flag; throws std::invalid_argument for an unknown pattern or a wrong number of colours.
-TBmpCanvas DrawFlag(const std::string& pattern, const std::vector<std::uint32_t>& colours,
-                    int width = kFlagWidth, int height = kFlagHeight);
+// Draws a flag from its layers, separated by ";" (data/world/README.md lists the shapes); throws
+// std::invalid_argument naming the layer for an unknown shape, a wrong number of values or a bad value.
+TBmpCanvas DrawFlag(const std::string& drawing, int width = kFlagWidth, int height = kFlagHeight);
 
 // Face 1 is the happiest (the referee clearly favours the club), face 4 the unhappiest.
 TBmpCanvas DrawFace(int mood, int size);

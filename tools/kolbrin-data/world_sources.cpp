@@ -219,21 +219,11 @@ std::vector<TWorldFlag> ReadWorldFlags(const std::string& path) {
     std::vector<TWorldFlag> flags;
     for (const TSourceLine& line : ReadSourceLines(path)) {
         const TLineReader r(path, line);
-        r.ExpectFields(3, 3);
+        r.ExpectFields(2, 2);
         TWorldFlag flag;
         flag.code = r.Code(0, "country code");
-        flag.pattern = r.Raw(1);
-        const std::string colours = r.Raw(2);
-        std::size_t start = 0;
-        while (start < colours.size()) {
-            const auto end = std::min(colours.find(' ', start), colours.size());
-            const std::string hex = colours.substr(start, end - start);
-            if (!hex.empty()) {
-                const TSourceLine one{line.number, {hex}};
-                flag.colours.push_back(TLineReader(path, one).Colour(0));
-            }
-            start = end + 1;
-        }
+        flag.drawing = r.Raw(1);
+        if (flag.drawing.empty()) r.Fail("the flag of " + flag.code + " has no layer");
         flags.push_back(std::move(flag));
     }
     return flags;

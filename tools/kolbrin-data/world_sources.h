@@ -28,8 +28,7 @@ struct TWorldGroup {
 
 struct TWorldFlag {
     std::string code;
-    std::string pattern;
-    std::vector<std::uint32_t> colours; // 0xRRGGBB
+    std::string drawing; // the layers, separated by ";"
 };
 
 struct TWorldPlayer {
