@@ -1,6 +1,8 @@
 #include "world/game.h"
 
+#include "world/attendance.h"
 #include "world/calendar.h"
+#include "world/referee_assignment.h"
 #include "world/team.h"
 
 TGame::TGame(TWorld& world, std::uint8_t kind, std::int32_t prizeValue, std::int32_t roundMoney,
@@ -9,11 +11,15 @@ TGame::TGame(TWorld& world, std::uint8_t kind, std::int32_t prizeValue, std::int
     : title(title.substr(0, kTitleWidth)), kind(kind), homeTeam(homeTeam), awayTeam(awayTeam),
       ticketPrice(ticketPrice), roundMoney(roundMoney), calendarSlot(calendarSlot), prizeValue(prizeValue),
       world_(&world) {
-    // NOT DONE YET, left to the match rules: here, before the cup entries below and in this order, a game
-    // gets its crowd (ComputeAttendance, which draws RandomFloat and admits the crowd to the home stadium),
-    // then, when both clubs are present, its referee (AssignReferee) and his favour toward each side
-    // (homeFavour with the home side's bonus of 2, awayFavour). Until then a new game has attendance 0, no
-    // referee and both favours 0, and creating a round's games draws only the referees' order.
+    // The order is part of the rules: the crowd draws first, then the referee is taken from the list.
+    ComputeAttendance(*this);
+    if (HasTeams()) {
+        referee = AssignReferee(world, *homeTeam, *awayTeam);
+        if (referee != nullptr) {
+            homeFavour = static_cast<std::int16_t>(RefereeFavour(*referee, *homeTeam) + 2);
+            awayFavour = RefereeFavour(*referee, *awayTeam);
+        }
+    }
     if (kind == gkCup && HasTeams()) {
         if (homeTeam->calendar) homeTeam->calendar->InsertCupEntry(awayTeam->id, 0);
         if (awayTeam->calendar) awayTeam->calendar->InsertCupEntry(homeTeam->id, 1);

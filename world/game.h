@@ -23,10 +23,11 @@ class TGame : public TKolObject {
 public:
     static constexpr std::size_t kTitleWidth = 40;
 
-    // Stores the fields (the title cut to its width) with an empty events list. A cup tie also enters
-    // itself in both clubs' calendars: the home club's entry names the away club with the home flag 0, the
-    // away club's entry names the home club with the flag 1. The crowd, the referee and his favour are not
-    // set yet: the match rules add them here (see the note in game.cpp).
+    // Stores the fields (the title cut to its width) with an empty events list, then fixes the crowd
+    // (ComputeAttendance: one draw for a game between two clubs) and, when both clubs are present, the
+    // referee (AssignReferee) and his favour toward each side, the home side's with a bonus of 2 (both 0
+    // without a referee). A cup tie also enters itself in both clubs' calendars: the home club's entry
+    // names the away club with the home flag 0, the away club's entry names the home club with the flag 1.
     TGame(TWorld& world, std::uint8_t kind, std::int32_t prizeValue, std::int32_t roundMoney,
           std::uint8_t calendarSlot, long double ticketPrice, const std::string& title, TTeam* awayTeam,
           TTeam* homeTeam);

@@ -15,7 +15,7 @@ namespace {
 // The referees are put in one of three orders before every round, comparing their names at every second
 // character from position 2, 3 or 4 on, so that who referees whom changes from round to round.
 void ShuffleRefereeOrder(TWorld& world) {
-    const std::size_t start = static_cast<std::size_t>(Random(3)) + 2;
+    const std::size_t start = static_cast<std::size_t>(Random(3, "refereeOrder")) + 2;
     SortList(world.AllReferees, [start](const TReferee* earlier, const TReferee* later) {
         const std::string a = earlier->Name();
         const std::string b = later->Name();

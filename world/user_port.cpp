@@ -1,5 +1,6 @@
 #include "world/user_port.h"
 
+#include "foundation/file_helpers.h"
 #include "world/world.h"
 
 namespace {
@@ -61,14 +62,28 @@ bool TScriptedUserPort::EditCoachProfile(TCoach& coach) {
     return false;
 }
 
-TPlayer* TScriptedUserPort::ChoosePenaltyTaker(TGame& /*game*/, TTeam& team) {
-    Calls.push_back("ChoosePenaltyTaker " + std::to_string(team.id));
-    return nullptr;
+void TUserPort::PlayBeep() {
+    ::PlayBeep();
 }
 
-void TScriptedUserPort::Substitution(TGame& /*game*/, TTeam& team, int reason, TPlayer* player) {
-    Calls.push_back("Substitution " + std::to_string(team.id) + " " + std::to_string(reason) + " " +
+TPlayer* TScriptedUserPort::ChoosePenaltyTaker(TGame& game, TTeam& team) {
+    Calls.push_back("ChoosePenaltyTaker " + std::to_string(team.id));
+    return PenaltyTakerHook ? PenaltyTakerHook(game, team) : nullptr;
+}
+
+void TScriptedUserPort::ShowPenaltyKick(TGame& /*game*/, TTeam& team, TPlayer& taker, int result) {
+    Calls.push_back("ShowPenaltyKick " + std::to_string(team.id) + " " + std::to_string(taker.id) + " " +
+                    std::to_string(result));
+}
+
+void TScriptedUserPort::RequestSubstitution(TGame& game, int side, int reason, TPlayer* player) {
+    Calls.push_back("RequestSubstitution " + std::to_string(side) + " " + std::to_string(reason) + " " +
                     std::to_string(player != nullptr ? player->id : 0));
+    if (SubstitutionHook) SubstitutionHook(game, side, reason, player);
+}
+
+void TScriptedUserPort::PlayBeep() {
+    if (RecordBeeps) Calls.push_back("PlayBeep");
 }
 
 void TScriptedUserPort::ShowClassification(int round, bool autoClose) {

@@ -18,6 +18,7 @@ class TTeam;
 class TPlayer;
 class TCoach;
 class TGame;
+class TShootout;
 
 class TUserPort {
 public:
@@ -50,11 +51,23 @@ public:
     // The coach's profile dialog (wage checks, auction behaviour, hidden offers); the profile changes only
     // when the person confirms, and then the answer is true.
     virtual bool EditCoachProfile(TCoach& coach) = 0;
-    // A human coach picks the penalty taker of his side; nullptr lets the rules pick.
+    // A penalty during play for `team`, whose coach is a person: he picks the taker among his players on
+    // the field; nullptr (or a player not on the field) lets the rules pick as for a computer club.
     virtual TPlayer* ChoosePenaltyTaker(TGame& game, TTeam& team) = 0;
-    // A human coach is asked for a substitution: `reason` 1 his own wish, 2 an injury of `player`, 3 a
-    // sending-off of his goalkeeper `player`. He acts through the line-up operations, then the call returns.
-    virtual void Substitution(TGame& game, TTeam& team, int reason, TPlayer* player) = 0;
+    // A penalty during play in which a human coach is involved is shown: `taker` of `team` shot, `result`
+    // is the kick's code (1 a goal, 2..6 the kinds of miss). The game's clock stands still meanwhile.
+    virtual void ShowPenaltyKick(TGame& game, TTeam& team, TPlayer& taker, int result) = 0;
+    // A shoot-out that is to be watched. A port that shows it its own way (a window pacing it with a timer)
+    // calls Kick() until Finished() and returns true; this default returns false and the rules take every
+    // kick at once. The kicks are the same either way.
+    virtual bool ShowShootout(TShootout& /*shootout*/) { return false; }
+    // The coach of side `side` (0 home, 1 away) of `game` is a person and is asked for a substitution:
+    // `reason` 1 his own wish, 2 an injury of `player` (forced), 3 a sending-off of his goalkeeper
+    // `player`, 4 half time or before extra time. He acts through the substitution operations of the match,
+    // then the call returns. The game's clock stands still meanwhile.
+    virtual void RequestSubstitution(TGame& game, int side, int reason, TPlayer* player) = 0;
+    // The system's beep (a goal, a card or an injury in a game of a human coach). Never a random draw.
+    virtual void PlayBeep();
     // The league tables after `round`; `autoClose` closes the display by itself.
     virtual void ShowClassification(int round, bool autoClose) = 0;
     // A message box with a text and a caption; returns when the person has read it.
@@ -96,6 +109,13 @@ public:
     std::function<void(TTeam&)> ClubScreenHook;
     // What the list dialog returns; without a hook, nullptr.
     std::function<TKolObject*(const std::vector<TKolObject*>&)> ListPickHook;
+    // The penalty taker a human coach picks; nullptr (the default) lets the rules pick.
+    std::function<TPlayer*(TGame&, TTeam&)> PenaltyTakerHook;
+    // What a human coach does when asked for a substitution; without a hook, nothing (the match layer
+    // installs its autopilot here).
+    std::function<void(TGame&, int, int, TPlayer*)> SubstitutionHook;
+    // Whether beeps are recorded in Calls (off: a headless career beeps often and nobody hears).
+    bool RecordBeeps = true;
     // The texts of every message box shown, in order.
     std::vector<std::string> Messages;
 
@@ -107,7 +127,9 @@ public:
     void AuctionShown(TTeam& seller, TPlayer& player, bool open) override;
     bool EditCoachProfile(TCoach& coach) override;
     TPlayer* ChoosePenaltyTaker(TGame& game, TTeam& team) override;
-    void Substitution(TGame& game, TTeam& team, int reason, TPlayer* player) override;
+    void ShowPenaltyKick(TGame& game, TTeam& team, TPlayer& taker, int result) override;
+    void RequestSubstitution(TGame& game, int side, int reason, TPlayer* player) override;
+    void PlayBeep() override;
     void ShowClassification(int round, bool autoClose) override;
     void MessageBox(const std::string& text, const std::string& caption) override;
     TKolObject* ShowObjectList(const std::vector<TKolObject*>& objects, const std::string& caption,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 // Sequences worked out apart from this code: state := state * 134775813 + 1 (mod 2^32), then Random(n) is
 // the upper 32 bits of state * n.
 TEST(KolRandom, SequenceFromSeedZero) {
@@ -42,4 +44,43 @@ TEST(KolRandom, DrawsStayInRange) {
         ASSERT_GE(f, 0.0L);
         ASSERT_LT(f, 1.0L);
     }
+}
+
+TEST(DrawLog, EachDrawWithItsValueAndTheRuleThatAsked) {
+    std::vector<TDrawRecord> log;
+    SetRandSeed(0);
+    Random(5); // before the log: not recorded
+    StartDrawLog(log);
+    EXPECT_EQ(Random(100, "goals"), 3); // state 134775814, as in the sequence above
+    {
+        TDrawTag outer("review");
+        Random(1000);
+        {
+            TDrawTag inner("wear");
+            RandomFloat();
+            Random(7, "own");
+        }
+        Random(2147483647);
+    }
+    Random(1);
+    StopDrawLog();
+    Random(9); // after the log: not recorded
+    ASSERT_EQ(log.size(), 6u);
+    const struct {
+        const char* tag;
+        std::int32_t range, value;
+        std::uint32_t state;
+    } expected[] = {{"goals", 100, 3, 134775814u},
+                    {"review", 1000, 861, 3698175007u},
+                    {"wear", 0, 0, 870078620u},
+                    {"own", 7, 1, 1172187917u}}; // 1172187917 x 7 / 2^32 = 1.91
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_STREQ(log[i].tag, expected[i].tag) << i;
+        EXPECT_EQ(log[i].range, expected[i].range) << i;
+        EXPECT_EQ(log[i].value, expected[i].value) << i;
+        EXPECT_EQ(log[i].state, expected[i].state) << i;
+    }
+    EXPECT_STREQ(log[4].tag, "review");
+    EXPECT_STREQ(log[5].tag, "?");
+    EXPECT_EQ(log[5].range, 1);
 }

@@ -113,14 +113,18 @@ TEST(DivisionRound, PriceFactorMovesTowardTheComputerClubsShareOfWealth) {
     EXPECT_EQ(w.top->totalBalance, 10000);
 }
 
-TEST(DivisionRound, EachDivisionDrawsOnceForTheRefereeOrder) {
+TEST(DivisionRound, ARoundDrawsTheRefereeOrderThenOneNumberPerCrowd) {
     LeagueWorld w;
+    std::vector<TDrawRecord> draws;
     SetRandSeed(1234);
-    Random(3);
-    const std::uint32_t afterOneDraw = RandSeed();
-    SetRandSeed(1234);
+    StartDrawLog(draws);
     w.top->GenerateRound(5);
-    EXPECT_EQ(RandSeed(), afterOneDraw);
+    StopDrawLog();
+    // Ten clubs make five games; the heading row draws nothing.
+    ASSERT_EQ(draws.size(), 6u);
+    EXPECT_STREQ(draws[0].tag, "refereeOrder");
+    EXPECT_EQ(draws[0].range, 3);
+    for (std::size_t i = 1; i < 6; ++i) EXPECT_STREQ(draws[i].tag, "attendance") << i;
 }
 
 TEST(DivisionTable, SortAndClassify) {
