@@ -56,7 +56,9 @@ TEST(MinuteScenario, SeededGamesKeepTheirInvariants) {
             for (const TTeam* club : {&home, &away}) {
                 ASSERT_GE(OnField(*club), 6);
                 for (const TPlayer* p : club->players) {
-                    if (gone.count(p->id)) ASSERT_NE(p->matchState.lineupRole, 1) << "seed " << seed;
+                    if (gone.count(p->id) != 0) {
+                        ASSERT_NE(p->matchState.lineupRole, 1) << "seed " << seed;
+                    }
                 }
             }
         }
