@@ -22,7 +22,7 @@ TPlayer* FirstOnBench(const TTeam& team, bool goalkeeper) {
 bool AutoSubstitute(TTeam& team, int reason, const TPlayer& player) {
     if (team.match.benchCount < 1) return false;
     TPlayer* substitute = nullptr;
-    if (reason == srGoalkeeperSentOff) {
+    if (reason == srKeeperSentOff) {
         if (!IsGoalkeeper(player)) return false;
         substitute = FirstOnBench(team, true);
         if (substitute == nullptr) return false;

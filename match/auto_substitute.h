@@ -1,19 +1,12 @@
 #pragma once
 // A computer club's substitution when it loses a player during play.
+#include "match/substitutions.h"
+
 class TPlayer;
 class TTeam;
-
-// Why a player left the field; the codes are those the user port's RequestSubstitution takes.
-enum TSubstitutionReason : int {
-    srOwnWish = 1,
-    srInjury = 2,
-    srGoalkeeperSentOff = 3,
-    srHalfTime = 4,
-};
-
 // Nothing without a substitution left (benchCount < 1). After an injury (srInjury) the first bench player
 // who is a goalkeeper exactly when the injured one was comes on. After a sending-off
-// (srGoalkeeperSentOff) only a goalkeeper sent off is replaced: the first goalkeeper on the bench comes on
+// (srKeeperSentOff) only a goalkeeper sent off is replaced: the first goalkeeper on the bench comes on
 // and the last player on the field in the squad list (never its first entry) goes off to make room. The
 // one who comes on plays (lineupRole 1) and makes an appearance; one substitution less is left; the line
 // strengths are recomputed. True when a player came on.

@@ -154,9 +154,9 @@ void AfterSendingOff(TGame& game, int side, TPlayer& player) {
     TUserPort& port = game.World().Port();
     if (EitherCoachHuman(game)) port.PlayBeep();
     if (team.HasHumanCoach()) {
-        if (player.position() == 0) port.RequestSubstitution(game, side, srGoalkeeperSentOff, &player);
+        if (player.position() == 0) port.RequestSubstitution(game, side, srKeeperSentOff, &player);
     } else {
-        AutoSubstitute(team, srGoalkeeperSentOff, player);
+        AutoSubstitute(team, srKeeperSentOff, player);
     }
     UpdateBothLines(game);
 }
