@@ -116,3 +116,8 @@ void TScriptedUserPort::Wait(const std::string& text) {
     Calls.push_back("Wait " + text);
 }
 void TScriptedUserPort::WaitDone() {}
+
+void TScriptedUserPort::ShowMatchday(TMatchdayTicker& matchday) {
+    Calls.push_back("ShowMatchday");
+    while (matchday.Tick()) {}
+}

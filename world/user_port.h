@@ -6,6 +6,8 @@
 // answers through modal dialogs, the scripted port below answers from a script or an autopilot. The port
 // holds no rule of the game: it only shows state and returns choices, so the same decisions give the same
 // world whichever port runs the career.
+#include "world/matchday_ticker.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -86,6 +88,8 @@ public:
     // A wait window that shows `text` until WaitDone.
     virtual void Wait(const std::string& text) = 0;
     virtual void WaitDone() = 0;
+    // The live matchday: shows the round's games and paces the matchday's ticks until it is over.
+    virtual void ShowMatchday(TMatchdayTicker& matchday) = 0;
 };
 
 // A port without windows: every question is answered from a queue of scripted answers, or by a fixed
@@ -140,4 +144,6 @@ public:
     void ProgressDone() override;
     void Wait(const std::string& text) override;
     void WaitDone() override;
+    // Ticks the matchday in a loop, without pause.
+    void ShowMatchday(TMatchdayTicker& matchday) override;
 };
