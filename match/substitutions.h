@@ -44,3 +44,7 @@ bool ReplaceInjured(TTeam& club, TPlayer& injured, TPlayer& incoming);
 // goalkeeper was sent off the first bench goalkeeper replaces the last outfield player on the field
 // (never the first of the squad list); the coach's own wish and the breaks change nothing.
 void AutopilotSubstitution(TGame& game, int side, int reason, TPlayer* player);
+
+class TScriptedUserPort;
+// Lets the scripted port answer every substitution question with the autopilot above.
+void InstallSubstitutionAutopilot(TScriptedUserPort& port);
