@@ -154,8 +154,10 @@ void ProcessResult(TGame& game) {
     TTeam* away = game.awayTeam;
 
     if (home != nullptr && away != nullptr) {
-        if (game.kind == gkLeague) LeagueResult(game, *home, *away);
-        else if (game.kind == gkCup) CupResult(game, *home, *away);
+        if (game.kind == gkLeague)
+            LeagueResult(game, *home, *away);
+        else if (game.kind == gkCup)
+            CupResult(game, *home, *away);
     }
 
     if (home != nullptr) {
