@@ -1,7 +1,7 @@
 #include "match/matchday_runner.h"
 
 #include "match/game_lines.h"
-#include "match/game_minute.h"
+#include "match/minute_steps.h"
 #include "match/result_processing.h"
 #include "world/game.h"
 #include "world/world.h"
@@ -29,8 +29,7 @@ bool HumanCoached(const TTeam* club) {
 }
 
 void AskSubstitution(TGame& game, int side, int reason) {
-    TTeam* club = side == 0 ? game.homeTeam : game.awayTeam;
-    if (club != nullptr) game.World().Port().Substitution(game, *club, reason, nullptr);
+    game.World().Port().RequestSubstitution(game, side, reason, nullptr);
 }
 
 } // namespace

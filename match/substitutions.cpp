@@ -3,6 +3,7 @@
 #include "world/game.h"
 #include "world/player.h"
 #include "world/team.h"
+#include "world/user_port.h"
 
 namespace {
 
@@ -89,4 +90,8 @@ void AutopilotSubstitution(TGame& game, int side, int reason, TPlayer* player) {
             }
         }
     }
+}
+
+void InstallSubstitutionAutopilot(TScriptedUserPort& port) {
+    port.SubstitutionHook = AutopilotSubstitution;
 }

@@ -39,7 +39,7 @@ struct TRecordedGame {
     std::array<std::string, 2> countries;
     bool hasReferee = false;
     std::string refereeCountry;
-    std::array<int, 2> benchAtStart{};        // players on the bench when the matchday began
+    std::array<int, 2> benchAtStart{};         // players on the bench when the matchday began
     std::array<int, 2> substitutionsAllowed{}; // benchCount when it began
     std::array<int, 2> goals{};
     std::array<int, 2> disallowed{};
@@ -76,8 +76,8 @@ public:
                         auto& field = g.onField[minute][static_cast<std::size_t>(s)];
                         for (const TPlayer* p : clubs[s]->players)
                             if (p != nullptr && p->matchState.lineupRole == 1) field.insert(p->id);
-                        g.lowestBenchCount[static_cast<std::size_t>(s)] =
-                            std::min(g.lowestBenchCount[static_cast<std::size_t>(s)], clubs[s]->match.benchCount);
+                        g.lowestBenchCount[static_cast<std::size_t>(s)] = std::min(
+                            g.lowestBenchCount[static_cast<std::size_t>(s)], clubs[s]->match.benchCount);
                     }
                 }
             if (!matchday.Tick()) break;
@@ -154,8 +154,8 @@ inline THeadlessMatchday PlayHeadlessMatchday(std::uint32_t seed) {
     SetRandSeed(seed);
     THeadlessPort port;
     port.out = &out;
-    // TEMP port.RecordBeeps = false;
-    // TEMP InstallSubstitutionAutopilot(port);
+    port.RecordBeeps = false;
+    InstallSubstitutionAutopilot(port);
     TWorld world;
     world.SetPort(port);
     worldtest::BuildCareerWorld(world, worldtest::CareerTeamFiles(kClubs));

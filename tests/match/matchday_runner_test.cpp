@@ -137,8 +137,8 @@ TEST(MatchdayRunner, StartersAppearAndPeopleAreAskedAtTheBreaks) {
     // Both ties level: half time and the break before extra time ask the person's club, nobody else.
     std::vector<std::string> asked;
     for (const std::string& call : w.port.Calls)
-        if (call.rfind("Substitution", 0) == 0) asked.push_back(call);
-    const std::string expected = "Substitution " + std::to_string(human->id) + " 4 0";
+        if (call.rfind("RequestSubstitution", 0) == 0) asked.push_back(call);
+    const std::string expected = "RequestSubstitution 1 4 0";
     EXPECT_EQ(asked, (std::vector<std::string>{expected, expected}));
     // Asked after minutes 45 and 90 (seen by the first minute step that follows).
     EXPECT_EQ(askedAt, (std::vector<int>{45, 90}));
@@ -150,7 +150,7 @@ TEST(MatchdayRunner, NoHalfTimeQuestionsWhenTheOptionIsOff) {
     w.world.Options.halfTimeSubstitutions = false;
     TMatchdayRunner runner(w.world, 0, "League");
     w.Run(runner);
-    for (const std::string& call : w.port.Calls) EXPECT_NE(call.rfind("Substitution", 0), 0u) << call;
+    for (const std::string& call : w.port.Calls) EXPECT_NE(call.rfind("RequestSubstitution", 0), 0u) << call;
 }
 
 TEST(MatchdayRunner, TwoClubsOfPeopleWithProfileTwoTick950) {
