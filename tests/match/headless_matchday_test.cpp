@@ -70,6 +70,14 @@ void CheckGame(const TRecordedGame& g) {
         EXPECT_EQ(home, away) << g.refereeCountry << " for " << g.countries[0] << " v " << g.countries[1];
     }
 
+    // Extra time exactly for a cup tie level after 90 minutes (a goal of minute 90 is never reviewed in
+    // minute 91, so the events up to 90 give that score).
+    std::array<int, 2> at90{};
+    for (const auto& e : g.events)
+        if (e.minute <= 90 && (e.kind == gekGoal || e.kind == gekPenaltyGoal))
+            ++at90[static_cast<std::size_t>(e.side)];
+    EXPECT_EQ(g.extraTime, g.kind == gkCup && at90[0] == at90[1] ? 1 : 0);
+
     if (g.kind == gkCup) {
         EXPECT_NE(g.eliminated[0], g.eliminated[1]);
         if (g.goals[0] != g.goals[1]) {
