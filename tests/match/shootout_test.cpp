@@ -1,4 +1,6 @@
+#include "../world/labels_fixture.h"
 #include "foundation/kol_random.h"
+#include "foundation/row_markup.h"
 #include "match/shootout.h"
 #include "minute_fixture.h"
 #include "world/calendar.h"
@@ -258,4 +260,24 @@ TEST(Shootout, AHumanCoachsShootoutIsShownThroughThePortAndFinishedByTheRules) {
     EXPECT_EQ(port.interval, 3000);
     EXPECT_EQ(homeEntry->decision, 2);
     EXPECT_EQ(awayEntry->decision, 3);
+}
+
+TEST(Shootout, EachLineShowsBothTakersAndTheirKicks) {
+    TestLabels labels({{304, "..."}, {305, "Goal"}, {306, "Saved"}});
+    ScriptedShootout s({1, 2});
+    for (TPlayer* p : s.home.players) p->attr->SetName("Home " + std::to_string(p->id));
+    for (TPlayer* p : s.away.players) p->attr->SetName("Away " + std::to_string(p->id));
+    s.shootout.Kick();
+    const auto cells = [](const TCupPenalty& line) {
+        std::vector<std::string> texts;
+        for (const TRowCell& cell : ParseRowMarkup(line.GetListText(0))) texts.push_back(cell.text);
+        return texts;
+    };
+    const std::string homeTaker = s.takers[0]->PlainName();
+    ASSERT_EQ(homeTaker.substr(0, 4), "Home");
+    EXPECT_EQ(cells(*s.shootout.lines[0]), (std::vector<std::string>{homeTaker, "Goal", "-", "...", "..."}));
+    s.shootout.Kick();
+    EXPECT_EQ(cells(*s.shootout.lines[0]),
+              (std::vector<std::string>{homeTaker, "Goal", "-", s.takers[1]->PlainName(), "Saved"}));
+    EXPECT_EQ(s.takers[1]->PlainName().substr(0, 4), "Away");
 }
