@@ -18,8 +18,9 @@
 //
 // Where the rest lives: a club and its matchday management in team.h (squad, money, the computer's
 // decisions), a player in player.h, a coach in coach.h, divisions and the league table in division.h, a
-// club's fixtures in calendar.h, the round's games in game.h (created by game_factory.h), stadiums,
-// referees and history records in records.h, and every question to a person in user_port.h. The money
+// club's fixtures in calendar.h, the round's games in game.h (created by game_factory.h, with the crowd
+// from attendance.h and the referee from referee_assignment.h), stadiums, referees and history records in
+// records.h, and every question to a person in user_port.h. The money
 // rules (tickets, loans, stadium works, the finance table) are in club/finance.h, the market's rules in
 // club/market.h and auctions in club/auction.h; the computer management calls them, so each rule has one
 // implementation whoever runs the club.
