@@ -1,0 +1,255 @@
+// A seeded season of the round loop over the shipped clubs: every club prepares, every matchday is played
+// through the scripted port (its autopilot answers for the human coach), results are booked, and the
+// invariants of the career are checked before every matchday and after the last one.
+#include "../match/headless_matchday.h"
+#include "../world/career_world.h"
+
+#include "match/substitutions.h"
+#include "season/game_loop.h"
+#include "season/price_level.h"
+#include "world/calendar.h"
+#include "world/division.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+#include <tuple>
+
+namespace {
+
+constexpr int kClubs = 60;
+
+// Until the season's own draw is linked in: the clubs in their present order, the first 2 x games
+// playing in pairs, the others through.
+void ListOrderCupDraw(TWorld& world, int games) {
+    const int n = world.CupTeams.Count();
+    if (games == 0) {
+        int d = 1;
+        while (n * 0.5 > d) d *= 2;
+        games = n - d;
+    }
+    for (int i = 0; i < n; ++i)
+        world.CupTeams[i]->cupSlot = static_cast<std::int16_t>(i < 2 * games ? i + 1 : 9999);
+}
+
+struct TMatchdaySeen {
+    int round, kind, games;
+    bool operator==(const TMatchdaySeen&) const = default;
+};
+
+struct TSave {
+    int round, resumeTeam;
+    bool leagueRoundDone;
+    bool operator==(const TSave&) const = default;
+};
+
+// The scripted port that checks the world before every matchday and keeps what was played.
+class TCheckingPort : public TScriptedUserPort {
+public:
+    TWorld* world = nullptr;
+    std::function<void()> check;
+    std::vector<TMatchdaySeen> matchdays;
+    // Cup opponents of every club, in the order of the ties.
+    std::map<std::int16_t, std::vector<std::int16_t>> cupOpponents;
+    // The club screens opened: round and club.
+    std::vector<std::pair<int, std::int16_t>> clubScreens;
+    // The league matchdays in which a person's club played.
+    std::set<int> humanLeagueRounds;
+
+    void ClubScreen(TTeam& club) override {
+        clubScreens.push_back({world->CurrentRound, club.id});
+        TScriptedUserPort::ClubScreen(club);
+    }
+
+    void ShowMatchday(TMatchdayTicker& matchday) override {
+        if (check) check();
+        auto& runner = static_cast<TMatchdayRunner&>(matchday);
+        int games = 0;
+        for (const TGame* game : world->RoundGames)
+            if (game->HasTeams()) {
+                ++games;
+                for (const TTeam* club : {game->homeTeam, game->awayTeam})
+                    if (game->kind == gkLeague && club->coach->IsHumanActive())
+                        humanLeagueRounds.insert(world->CurrentRound);
+                if (game->kind == gkCup) {
+                    cupOpponents[game->homeTeam->id].push_back(game->awayTeam->id);
+                    cupOpponents[game->awayTeam->id].push_back(game->homeTeam->id);
+                }
+            }
+        matchdays.push_back({world->CurrentRound, runner.JourneyKind(), games});
+        TScriptedUserPort::ShowMatchday(matchday);
+    }
+};
+
+struct TRun {
+    std::vector<TMatchdaySeen> matchdays;
+    std::vector<TSave> saves;
+    std::vector<std::pair<int, std::int16_t>> clubScreens;
+    std::set<int> humanLeagueRounds;
+    std::vector<int> tablesShown;
+    std::string fingerprint;
+    int seasonsEnded = 0;
+};
+
+TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>& adjust = {}) {
+    TRun run;
+    SetRandSeed(seed);
+    TCheckingPort port;
+    port.RecordBeeps = false;
+    InstallSubstitutionAutopilot(port);
+    TWorld world;
+    world.SetPort(port);
+    port.world = &world;
+    worldtest::BuildCareerWorld(world, worldtest::CareerTeamFiles(kClubs));
+    headless::LoadShippedReferees(world);
+    world.Options.viewComputerPenalties = false;
+    world.Options.saveGameWhen = 2;
+    if (adjust) adjust(port);
+
+    const int playerCount = world.AllPlayers.Count();
+    std::map<const TTeam*, int> squadLimit;
+    for (const TTeam* team : world.AllTeams)
+        squadLimit[team] = std::max<int>(team->squadSize, TTeam::MaxSquad);
+
+    port.check = [&] {
+        SCOPED_TRACE("round " + std::to_string(world.CurrentRound));
+        // Four leagues of ten and the pool; every club in exactly one division.
+        ASSERT_EQ(world.Divisions.Count(), 5);
+        std::map<const TTeam*, int> divisionsOf;
+        for (int d = 0; d < 5; ++d) {
+            if (d < 4) {
+                EXPECT_EQ(world.Divisions[d]->teams.Count(), 10);
+            }
+            for (const TTeam* team : world.Divisions[d]->teams) ++divisionsOf[team];
+        }
+        EXPECT_EQ(world.Divisions[4]->teams.Count(), kClubs - 40);
+        for (const TTeam* team : world.AllTeams) EXPECT_EQ(divisionsOf[team], 1);
+        // The players: as many as ever, each in exactly one squad.
+        std::map<const TPlayer*, int> squadsOf;
+        for (const TTeam* team : world.AllTeams)
+            for (const TPlayer* p : team->players) ++squadsOf[p];
+        EXPECT_EQ(world.AllPlayers.Count(), playerCount);
+        for (const TPlayer* p : world.AllPlayers) EXPECT_EQ(squadsOf[p], 1);
+        // Transfer money leaves one club and enters another; squads stay within their limit.
+        std::int64_t sales = 0, purchases = 0;
+        for (const TTeam* team : world.AllTeams) {
+            sales += team->season.financeTotals[1];
+            purchases += team->season.financeTotals[3];
+            EXPECT_LE(team->squadSize + team->purchasesThisSeason, squadLimit[team]) << team->ShortName();
+        }
+        EXPECT_EQ(sales, -purchases);
+        EXPECT_GE(world.PriceIndex, 0.5L);
+        EXPECT_LE(world.PriceIndex, 10.0L);
+    };
+
+    TSeasonSteps steps;
+    steps.drawCupRound = ListOrderCupDraw;
+    steps.endSeason = [&](TWorld&) {
+        ++run.seasonsEnded;
+        port.check();
+    };
+    steps.saveGame = [&](TWorld& w) {
+        run.saves.push_back({w.CurrentRound, w.ResumeTeam, w.LeagueRoundDone});
+        return true;
+    };
+    PlaySeason(world, steps);
+    run.matchdays = port.matchdays;
+    run.clubScreens = port.clubScreens;
+    run.humanLeagueRounds = port.humanLeagueRounds;
+    for (const std::string& call : port.Calls)
+        if (call.rfind("ShowClassification ", 0) == 0) run.tablesShown.push_back(std::stoi(call.substr(19)));
+
+    if (run.seasonsEnded == 1) {
+        // One cup winner, still in the cup.
+        int stillIn = 0;
+        for (const TTeam* team : world.AllTeams) stillIn += team->season.cupEliminated == 0 ? 1 : 0;
+        EXPECT_EQ(stillIn, 1);
+        EXPECT_EQ(world.CupTeams.Count(), 1);
+        if (world.CupTeams.Count() == 1) {
+            EXPECT_EQ(world.CupTeams[0]->season.cupEliminated, 0);
+        }
+        // Every result on its own calendar entry: the 18 league games in order, each played, adding up to
+        // the table's goals; the cup ties against the opponents actually met, in order.
+        for (const TTeam* team : world.AllTeams) {
+            SCOPED_TRACE(team->ShortName());
+            const bool league = world.DivisionIndexOfTeam(*team) < 4;
+            int matchday = 0, goalsFor = 0, goalsAgainst = 0;
+            std::vector<std::int16_t> cup;
+            for (const TCalendarEntry* e : *team->calendar) {
+                EXPECT_TRUE(e->Played());
+                if (e->isCup) {
+                    cup.push_back(e->opponentId);
+                    continue;
+                }
+                EXPECT_EQ(e->matchday, ++matchday);
+                goalsFor += e->goalsFor;
+                goalsAgainst += e->goalsAgainst;
+            }
+            EXPECT_EQ(matchday, league ? 18 : 0);
+            EXPECT_EQ(goalsFor, team->season.goalsFor);
+            EXPECT_EQ(goalsAgainst, team->season.goalsAgainst);
+            EXPECT_EQ(cup, port.cupOpponents[team->id]);
+        }
+    }
+
+    std::ostringstream out;
+    out << static_cast<double>(world.PriceIndex) << '|' << world.LastTransfersList.Count() << '|';
+    for (const TTeam* team : world.AllTeams) {
+        out << team->id << ':' << team->balance() << ':' << team->season.points << ':'
+            << team->season.goalsFor << ':';
+        for (const TPlayer* p : team->players) out << p->id << ',' << p->level() << ';';
+        out << '\n';
+    }
+    run.fingerprint = out.str();
+    return run;
+}
+
+TEST(SeasonLoopScenario, EighteenRoundsAndACupThatEndsInRoundEighteen) {
+    const TRun run = PlayOneSeason(20021);
+    EXPECT_EQ(run.seasonsEnded, 1);
+    // 60 clubs: the cup starts when 2^k < 60, in round 8 (k = 5), and halves to the final in round 18.
+    const std::map<int, int> cupGames = {{8, 28}, {10, 16}, {12, 8}, {14, 4}, {16, 2}, {18, 1}};
+    std::vector<TMatchdaySeen> expected;
+    for (int r = 1; r <= 18; ++r) {
+        expected.push_back({r, 0, 20});
+        if (cupGames.count(r)) expected.push_back({r, 1, cupGames.at(r)});
+    }
+    EXPECT_EQ(run.matchdays, expected);
+    // "saveGameWhen" 2: the first club screen of a person in rounds 1, 3, 6, ... 18 saves (a league one:
+    // the league prepares first), recording that club; then the season's end saves with no club open.
+    std::vector<TSave> saves;
+    for (const auto& [round, club] : run.clubScreens)
+        if ((round == 1 || round % 3 == 0) && (saves.empty() || saves.back().round != round))
+            saves.push_back({round, club, false});
+    saves.push_back({18, 0, false});
+    EXPECT_EQ(run.saves, saves);
+    // The person's coach may lose his job during the season: the table is shown after each league
+    // matchday in which a person's club played, and always after round 18.
+    std::vector<int> tables(run.humanLeagueRounds.begin(), run.humanLeagueRounds.end());
+    if (tables.empty() || tables.back() != 18) tables.push_back(18);
+    EXPECT_EQ(run.tablesShown, tables);
+    EXPECT_GE(run.humanLeagueRounds.size(), 3u); // the scenario does have a person's club playing
+}
+
+TEST(SeasonLoopScenario, TheSameSeedGivesTheSameSeason) {
+    const std::string first = PlayOneSeason(777).fingerprint;
+    EXPECT_EQ(first, PlayOneSeason(777).fingerprint);
+    EXPECT_NE(first, PlayOneSeason(778).fingerprint);
+}
+
+TEST(SeasonLoopScenario, QuittingAtAClubScreenEndsTheCareerWithoutItsMatchday) {
+    const TRun run = PlayOneSeason(31, [](TCheckingPort& port) {
+        port.ClubScreenHook = [&port](TTeam& club) {
+            if (port.world->CurrentRound == 3)
+                port.world->QuitRequested = true;
+            else
+                club.AutoLineup();
+        };
+    });
+    EXPECT_EQ(run.seasonsEnded, 0);
+    EXPECT_EQ(run.matchdays, (std::vector<TMatchdaySeen>{{1, 0, 20}, {2, 0, 20}}));
+}
+
+} // namespace
