@@ -39,10 +39,10 @@ void PrepareClubs(TWorld& world, const TSeasonSteps& steps, bool leagueGames) {
         if (game == nullptr || !game->HasTeams()) continue;
         for (TTeam* club : {game->homeTeam, game->awayTeam}) {
             if (world.QuitRequested) return;
-            const bool prepares = world.ResumeTeam == 0 || world.ResumeTeam == club->id;
+            // A club skipped after a load never saves: the loaded round counts as saved already.
             const bool person = club->IsHumanRun();
             ComputerRound(*club);
-            if (prepares && person && !world.QuitRequested && PrepareAutosave(world, *club, leagueGames))
+            if (person && !world.QuitRequested && PrepareAutosave(world, *club, leagueGames))
                 SaveGameNow(world, steps);
         }
     }

@@ -78,6 +78,15 @@ public:
                     cupOpponents[game->awayTeam->id].push_back(game->homeTeam->id);
                 }
             }
+        // A cup round puts the ties of a person's club first.
+        if (runner.JourneyKind() == gkCup) {
+            bool otherSeen = false;
+            for (const TGame* game : world->RoundGames) {
+                const bool person = game->homeTeam->HasHumanCoach() || game->awayTeam->HasHumanCoach();
+                EXPECT_FALSE(person && otherSeen) << "round " << world->CurrentRound;
+                otherSeen = otherSeen || !person;
+            }
+        }
         matchdays.push_back({world->CurrentRound, runner.JourneyKind(), games});
         TScriptedUserPort::ShowMatchday(matchday);
     }
@@ -91,9 +100,16 @@ struct TRun {
     std::vector<int> tablesShown;
     std::string fingerprint;
     int seasonsEnded = 0;
+    bool stopped = false;
 };
 
-TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>& adjust = {}) {
+// Thrown by the save step to leave the season right after a save, as a program that stops there would.
+struct TStopAfterSave {};
+
+// `stopRound` > 0: the save made in that round ends the run there, and the season then goes on from the
+// world as the save left it (its club screen still marked open), as a loaded game would.
+TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>& adjust = {},
+                   int stopRound = 0, bool stopInCup = false) {
     TRun run;
     SetRandSeed(seed);
     TCheckingPort port;
@@ -109,6 +125,10 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
     if (adjust) adjust(port);
 
     const int playerCount = world.AllPlayers.Count();
+    // Each player's appearances and club at the start.
+    std::map<const TPlayer*, std::pair<int, const TTeam*>> startOf;
+    for (const TTeam* team : world.AllTeams)
+        for (const TPlayer* p : team->players) startOf[p] = {p->career.appearances, team};
     std::map<const TTeam*, int> squadLimit;
     for (const TTeam* team : world.AllTeams)
         squadLimit[team] = std::max<int>(team->squadSize, TTeam::MaxSquad);
@@ -152,9 +172,21 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
     };
     steps.saveGame = [&](TWorld& w) {
         run.saves.push_back({w.CurrentRound, w.ResumeTeam, w.LeagueRoundDone});
+        if (w.CurrentRound == stopRound && w.LeagueRoundDone == stopInCup) {
+            stopRound = 0; // once: the resumed season saves again later
+            run.stopped = true;
+            throw TStopAfterSave{};
+        }
         return true;
     };
-    PlaySeason(world, steps);
+    try {
+        PlaySeason(world, steps);
+    } catch (const TStopAfterSave&) {
+        // What a load restores: the round, the club whose screen was open, whether the league part is done.
+        world.StartRound = world.CurrentRound;
+        world.SavedThisRound = false;
+        PlaySeason(world, steps);
+    }
     run.matchdays = port.matchdays;
     run.clubScreens = port.clubScreens;
     run.humanLeagueRounds = port.humanLeagueRounds;
@@ -191,6 +223,14 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
             EXPECT_EQ(goalsFor, team->season.goalsFor);
             EXPECT_EQ(goalsAgainst, team->season.goalsAgainst);
             EXPECT_EQ(cup, port.cupOpponents[team->id]);
+            // A player who stayed makes at most one appearance for each game his club played: a club
+            // that does not play keeps nobody on the field from an earlier matchday.
+            for (const TPlayer* p : team->players)
+                if (startOf[p].second == team) {
+                    EXPECT_LE(p->career.appearances - startOf[p].first,
+                              matchday + static_cast<int>(cup.size()))
+                        << "player " << p->id;
+                }
         }
     }
 
@@ -250,6 +290,46 @@ TEST(SeasonLoopScenario, QuittingAtAClubScreenEndsTheCareerWithoutItsMatchday) {
     });
     EXPECT_EQ(run.seasonsEnded, 0);
     EXPECT_EQ(run.matchdays, (std::vector<TMatchdaySeen>{{1, 0, 20}, {2, 0, 20}}));
+}
+
+TEST(SeasonLoopScenario, WithoutAPersonsClubOnlyTheLastRoundShowsTheTableAndNothingSavesBeforeTheEnd) {
+    const TRun run = PlayOneSeason(20021, [](TCheckingPort& port) {
+        for (TCoach* coach : port.world->AllCoaches)
+            if (coach->isHuman) coach->onHoliday = 1;
+    });
+    EXPECT_TRUE(run.clubScreens.empty());
+    EXPECT_EQ(run.tablesShown, std::vector<int>{18});
+    EXPECT_EQ(run.saves, (std::vector<TSave>{{18, 0, false}}));
+}
+
+// Resuming: the season goes on from a save exactly as it would have without stopping there, whether the
+// save came at a league club screen or at a cup one after the league matchday of the round was played.
+TEST(SeasonLoopScenario, ASeasonResumedAfterASaveEndsAsTheUninterruptedOne) {
+    // Saves in every round; in rounds 4, 8, ... the person's cup club screen saves as well. The person
+    // picks his team by his players' scores: the screen opened again after the save makes the same
+    // choice without a draw (the autopilot's shuffle would draw again, as any new choice may).
+    const auto everyRound = [](TCheckingPort& port) {
+        port.world->Options.saveGameWhen = 1;
+        port.ClubScreenHook = [&port](TTeam& club) {
+            TWorld& w = *port.world;
+            if (!w.RoundGames.Empty() && w.RoundGames.First()->kind == gkCup && w.CurrentRound % 4 == 0)
+                w.SavedThisRound = false;
+            club.ChooseLineup(1, 3, 3, 2, false);
+            club.ChooseLineup(1, 10, 10, 10, true);
+        };
+    };
+    const TRun whole = PlayOneSeason(4242, everyRound);
+    ASSERT_EQ(whole.seasonsEnded, 1);
+    // Round 8 is the cup's first: the person's club plays a tie, and its cup screen saved after the league
+    // matchday of the round, so stopping there resumes in the cup's preparation.
+    for (const auto& [stop, inCup] : {std::pair{1, false}, {5, false}, {8, true}, {12, false}, {18, false}}) {
+        SCOPED_TRACE("stopped in round " + std::to_string(stop) + (inCup ? " (cup)" : ""));
+        const TRun resumed = PlayOneSeason(4242, everyRound, stop, inCup);
+        EXPECT_TRUE(resumed.stopped);
+        EXPECT_TRUE(resumed.fingerprint == whole.fingerprint);
+        EXPECT_EQ(resumed.matchdays, whole.matchdays);
+        EXPECT_EQ(resumed.seasonsEnded, 1);
+    }
 }
 
 } // namespace
