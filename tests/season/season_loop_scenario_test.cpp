@@ -133,6 +133,11 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
     for (const TTeam* team : world.AllTeams)
         squadLimit[team] = std::max<int>(team->squadSize, TTeam::MaxSquad);
 
+    // Each club's transfer accounts as of the last check, and the newest transfer record then.
+    std::map<const TTeam*, std::pair<std::int64_t, std::int64_t>> accounts;
+    for (const TTeam* team : world.AllTeams) accounts[team] = {0, 0};
+    const TLastTransfer* newestSeen = nullptr;
+
     port.check = [&] {
         SCOPED_TRACE("round " + std::to_string(world.CurrentRound));
         // Four leagues of ten and the pool; every club in exactly one division.
@@ -160,6 +165,25 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
             EXPECT_LE(team->squadSize + team->purchasesThisSeason, squadLimit[team]) << team->ShortName();
         }
         EXPECT_EQ(sales, -purchases);
+        // Each transfer since the last check moved its price out of the buyer's account into the seller's.
+        int from = 0;
+        for (int i = 0; i < world.LastTransfersList.Count(); ++i)
+            if (world.LastTransfersList[i] == newestSeen) from = i + 1;
+        std::map<std::int16_t, std::pair<std::int64_t, std::int64_t>> moved;
+        for (int i = from; i < world.LastTransfersList.Count(); ++i) {
+            const TLastTransfer& t = *world.LastTransfersList[i];
+            EXPECT_NE(t.sellerId, t.buyerId);
+            moved[t.sellerId].first += t.price;
+            moved[t.buyerId].second -= t.price;
+        }
+        for (const TTeam* team : world.AllTeams) {
+            auto& [sold, bought] = accounts[team];
+            EXPECT_EQ(team->season.financeTotals[1] - sold, moved[team->id].first) << team->ShortName();
+            EXPECT_EQ(team->season.financeTotals[3] - bought, moved[team->id].second) << team->ShortName();
+            sold = team->season.financeTotals[1];
+            bought = team->season.financeTotals[3];
+        }
+        newestSeen = world.LastTransfersList.Last();
         EXPECT_GE(world.PriceIndex, 0.5L);
         EXPECT_LE(world.PriceIndex, 10.0L);
     };
