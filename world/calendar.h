@@ -27,7 +27,6 @@ public:
     std::int32_t attendance = -1;   // -1 until played
     std::int32_t receipts = 0;
     std::uint8_t competitionKind = 0; // matched against a game's calendar selector; 2 matches any
-    std::uint8_t spare = 0;
     std::int16_t refereeId = 0;
 
     bool Played() const { return goalsFor >= 0; }

@@ -10,12 +10,20 @@ class TBinaryReader;
 class TBinaryWriter;
 class TCalendar;
 class TCalendarEntry;
+class TFieldSink;
+class TFieldSource;
 
 constexpr std::size_t kCalendarEntryRecordSize = 23;
 
+void WriteCalendarEntry(TFieldSink& out, const TCalendarEntry& entry);
+void ReadCalendarEntry(TFieldSource& in, TCalendarEntry& entry);
+// The calendar replaces its entries with those read. A count that is negative or larger than the rest of
+// the file can hold raises EInvalidFile or EInOutError; so does a value no entry can have.
+void WriteCalendar(TFieldSink& out, const TCalendar& calendar, const char* name = "calendar");
+void ReadCalendar(TFieldSource& in, TCalendar& calendar, const char* name = "calendar");
+
+// The same on the binary primitives.
 void WriteCalendarEntry(TBinaryWriter& out, const TCalendarEntry& entry);
 void ReadCalendarEntry(TBinaryReader& in, TCalendarEntry& entry);
-// The calendar replaces its entries with those read; a negative count raises EInvalidFile, a short file
-// EInOutError (the calendar then holds what was read so far; a load discards the whole world anyway).
 void WriteCalendar(TBinaryWriter& out, const TCalendar& calendar);
 void ReadCalendar(TBinaryReader& in, TCalendar& calendar);

@@ -28,6 +28,7 @@ public:
 
     std::int16_t referenceLevel = 0; // the level the players of its clubs drift toward
     std::string name;
+    std::string nameHeld;          // the bytes of the name's field as read; written back under the name
     TKolList<TTeam> teams{false};  // in table order; the world owns the clubs
     std::int32_t totalBalance = 0; // all its clubs' money when the career was created
     std::int32_t winPrestige = 0;  // prestige a league win brings

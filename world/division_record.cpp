@@ -1,36 +1,79 @@
 #include "world/division_record.h"
 
-#include "foundation/binary_file.h"
+#include "foundation/record_fields.h"
 #include "world/division.h"
-#include "world/record_fields.h"
 #include "world/team.h"
 #include "world/world.h"
 
-void WriteDivision(TBinaryWriter& out, const TDivision& division) {
-    out.I32(division.winPrestige);
-    out.I32(division.totalBalance);
-    out.I16(division.referenceLevel);
-    WriteFixedText(out, division.name, TDivision::kNameWidth);
-    WriteCountedList(out, division.teams, [](TBinaryWriter& o, const TTeam& t) { o.I16(t.id); });
+namespace {
+using K = TFieldKind;
+using D = TDivision;
+constexpr int kMaxDivisions = 32767;
+constexpr int kMaxClubs = 32767;
+
+constexpr TRecordField<TTeam> kClubIdField =
+    IntField<TTeam, &TTeam::id>("club", K::I16, TFieldMeaning::ClubId);
+
+void ReadClubIds(TFieldSource& in, D& division, const char* name) {
+    ReadCountedList(in, name, 2, kMaxClubs, [&](TFieldSource& s) {
+        const auto id = static_cast<std::int16_t>(s.Int(kClubIdField.name, K::I16));
+        if (TTeam* team = division.World().TeamById(id)) division.teams.Add(team);
+    });
+}
+void WriteClubIds(TFieldSink& out, const D& division, const char* name) {
+    WriteCountedList(out, name, division.teams, [](TFieldSink& s, const TTeam& t) {
+        s.Int(kClubIdField.name, K::I16, t.id, kClubIdField.meaning);
+    });
 }
 
-std::unique_ptr<TDivision> ReadDivision(TBinaryReader& in, TWorld& world) {
+constexpr TRecordField<D> kFields[] = {
+    IntField<D, &D::winPrestige>("winPrestige", K::I32),
+    IntField<D, &D::totalBalance>("totalBalance", K::I32, TFieldMeaning::Money),
+    IntField<D, &D::referenceLevel>("referenceLevel", K::I16),
+    {.name = "name",
+     .kind = K::RawText,
+     .width = static_cast<int>(D::kNameWidth),
+     .getText = [](const D& d) { return d.name; },
+     .setText = [](D& d, const std::string& v) { d.name = v; },
+     .getRaw = [](const D& d) { return d.nameHeld; },
+     .setRaw = [](D& d, const std::string& v) { d.nameHeld = v; }},
+    {.name = "clubs", .kind = K::Nested, .readNested = ReadClubIds, .writeNested = WriteClubIds},
+};
+} // namespace
+
+void WriteDivision(TFieldSink& out, const TDivision& division) {
+    WriteRecordFields<D>(out, division, kFields, 0);
+}
+
+std::unique_ptr<TDivision> ReadDivision(TFieldSource& in, TWorld& world) {
     auto division = std::make_unique<TDivision>(world);
-    division->winPrestige = in.I32();
-    division->totalBalance = in.I32();
-    division->referenceLevel = in.I16();
-    division->name = ReadFixedText(in, TDivision::kNameWidth, "division name");
-    const int count = ReadCount(in, "division with a negative number of clubs");
-    for (int i = 0; i < count; ++i)
-        if (TTeam* team = world.TeamById(in.I16())) division->teams.Add(team);
+    ReadRecordFields<D>(in, *division, kFields, 0, "division");
     return division;
 }
 
-void WriteDivisions(TBinaryWriter& out, const TWorld& world) {
-    WriteCountedList(out, world.Divisions, WriteDivision);
+void WriteDivisions(TFieldSink& out, const TWorld& world) {
+    WriteCountedList(out, "divisions", world.Divisions,
+                     [](TFieldSink& s, const D& d) { WriteDivision(s, d); });
 }
 
+void ReadDivisions(TFieldSource& in, TWorld& world) {
+    ReadCountedList(in, "divisions", 33, kMaxDivisions,
+                    [&](TFieldSource& s) { world.Divisions.Add(ReadDivision(s, world).release()); });
+}
+
+void WriteDivision(TBinaryWriter& out, const TDivision& division) {
+    TBinaryFieldSink sink(out);
+    WriteDivision(sink, division);
+}
+std::unique_ptr<TDivision> ReadDivision(TBinaryReader& in, TWorld& world) {
+    TBinaryFieldSource source(in);
+    return ReadDivision(source, world);
+}
+void WriteDivisions(TBinaryWriter& out, const TWorld& world) {
+    TBinaryFieldSink sink(out);
+    WriteDivisions(sink, world);
+}
 void ReadDivisions(TBinaryReader& in, TWorld& world) {
-    const int count = ReadCount(in, "negative number of divisions");
-    for (int i = 0; i < count; ++i) world.Divisions.Add(ReadDivision(in, world).release());
+    TBinaryFieldSource source(in);
+    ReadDivisions(source, world);
 }

@@ -37,6 +37,7 @@ public:
     TWorld& World() const { return *world_; }
 
     std::string title;
+    std::string titleHeld; // the bytes of the title's field as read; written back under the title
     std::uint8_t kind = gkLeague;
     TTeam* homeTeam = nullptr; // nullptr on a heading row
     TTeam* awayTeam = nullptr;

@@ -18,7 +18,6 @@ struct TPlayerMatchState {
     std::int32_t lineupRole = 0; // 0 not selected, 1 playing, 2 on the bench
     std::uint8_t offeredThisMatchday = 0;
     std::uint8_t bookedThisMatch = 0;
-    std::uint8_t spare[2] = {0, 0};
 };
 
 // Zeroed for every player at the start of each season.
@@ -26,7 +25,6 @@ struct TPlayerSeasonBlock {
     std::int32_t runningGoals = 0;
     std::int32_t cardPoints = 0;
     std::uint8_t contractRenewed = 0;
-    std::uint8_t spare[3] = {0, 0, 0};
 };
 
 // Counters over the whole career; zeroed only when a retiring player is turned into a youth.

@@ -147,6 +147,7 @@ private:
 class TLastTransfer : public TKolObject {
 public:
     TLastTransfer(const TWorld& world) : world_(&world) {}
+    const TWorld& World() const { return *world_; }
     std::uint8_t kind = 1; // 1 between clubs at a listed price, 0 an auction
     std::uint8_t buyerHuman = 0;
     std::int16_t level = 0;

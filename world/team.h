@@ -61,7 +61,6 @@ struct TTeamSeasonBlock {
     std::int32_t played = 0, won = 0, drawn = 0, lost = 0, goalsFor = 0, goalsAgainst = 0, points = 0;
     std::array<std::uint8_t, 18> scheduleRow{};
     std::uint8_t cupEliminated = 0;
-    std::uint8_t spare = 0;
     std::array<std::int32_t, 7> financeTotals{}; // categories 1, 2, 3, 21, 22, 23, 24
     std::int16_t leaguePosition = 0;
     std::uint8_t retiringCount = 0;
@@ -130,7 +129,6 @@ public:
     TKolList<TLastResult> lastResults{true};
     std::unique_ptr<TCalendar> calendar;
     std::int32_t loan = 0;
-    std::int32_t spare32 = 0;
     long double priceFactor = 1.0L;
     std::array<std::uint8_t, 4> positionCounts{};
     std::uint8_t foreignCount = 0;
@@ -145,7 +143,6 @@ public:
     std::int16_t salePlayerId = 0;
     long double salePriceFactor = 1.0L;
     std::int16_t cupSlot = 0;
-    std::int16_t spare16 = 0;
 
     // ---- Held values ----
     // The balance is kept with a check copy that is always balance + 1.

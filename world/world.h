@@ -37,6 +37,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
+
+class TFieldSink;
+class TFieldSource;
 
 using TListOfTeams = TKolList<TTeam>;
 using TListOfPlayers = TKolList<TPlayer>;
@@ -80,6 +84,8 @@ public:
     TKolLimitedList<TLastTransfer> LastTransfersList{kLastTransfersLimit};
 
     // ---- Career scalars ----
+    // The description of the game file (the human coaches and the time of the save), first in the file.
+    std::string Description;
     std::int32_t SeasonYear = 0;
     std::int16_t CurrentRound = 1; // 1..18
     std::int16_t StartRound = 1;   // first round PlaySeason plays
@@ -95,6 +101,26 @@ public:
     bool StopRequested = false;  // not saved
     std::string GameFilePath;
     TCareerOptions Options;
+
+    // ---- The game file (world/saved_game.cpp) ----
+    // Writes the career to `path` with a new description (the human coaches and the time now), through a
+    // new file beside the old one that replaces it only when whole. Then SavedThisRound := true and
+    // ResumeTeam := 0. A failure is shown through the port with its reason; the world and the old file stay
+    // as they were, and the answer is false.
+    bool SaveGame(const std::string& path);
+    // The file as it would be written now, with the description as held (load then save gives the same
+    // bytes). EInOutError or std::range_error when a value cannot be stored.
+    std::vector<std::uint8_t> SaveGameBytes() const;
+    // Every section in file order to a sink (the binary file, or the JSON of the data tool).
+    void WriteGame(TFieldSink& out) const;
+    // Reads a game file into a new world that answers through `port` (its own scripted port when null).
+    // The world is handed over only when the whole file was read; anything else raises ESavedGameError
+    // naming the section and the file offset.
+    static std::unique_ptr<TWorld> LoadGame(const std::string& path, TUserPort* port = nullptr);
+    static std::unique_ptr<TWorld> LoadGameBytes(std::vector<std::uint8_t> bytes, TUserPort* port = nullptr);
+    // The same from any source; `size` is the progress range.
+    static std::unique_ptr<TWorld> LoadGameFrom(TFieldSource& in, std::size_t size,
+                                                TUserPort* port = nullptr);
 
     // Takes the next id and advances the counter.
     std::int16_t NewObjectId() { return NextObjectId++; }

@@ -1,4 +1,4 @@
-#include "datafiles/record_fields.h"
+#include "foundation/record_fields.h"
 
 #include "foundation/errors.h"
 
@@ -12,4 +12,11 @@ void CheckFieldValue(const char* record, const char* field, std::int64_t value, 
     if (value < minValue || value > maxValue)
         ThrowInvalidFile(std::string(record) + ": " + field + " " + std::to_string(value) + " is outside " +
                          std::to_string(minValue) + ".." + std::to_string(maxValue));
+}
+
+std::string ComposeRawText(const std::string& text, const std::string& held, std::size_t width) {
+    std::string bytes = held;
+    bytes.resize(width, '\0');
+    bytes.replace(0, std::min(text.size(), width), text, 0, std::min(text.size(), width));
+    return bytes;
 }
