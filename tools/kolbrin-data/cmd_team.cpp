@@ -15,8 +15,7 @@
 #include "foundation/errors.h"
 #include "foundation/format_text.h"
 #include "foundation/texts.h"
-
-#include <nlohmann/json.hpp>
+#include "tools/kolbrin-data/json_fields.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,7 +23,6 @@
 #include <stdexcept>
 
 namespace fs = std::filesystem;
-using json = nlohmann::ordered_json;
 
 namespace {
 constexpr const char* kUsage =
@@ -35,91 +33,23 @@ constexpr const char* kUsage =
     throw std::runtime_error(where + ": " + reason);
 }
 
-json DateToJson(const TScrambledDate& d) {
-    const TFileDate date = d.ToDate();
-    return {{"year", date.year},
-            {"month", date.month},
-            {"day", date.day},
-            {"raw", {d.words[0], d.words[1], d.words[2]}}};
-}
-
-// The raw words are kept when they still give the date shown, so an unedited date is written back as it
-// was (also one that no year/month/day would give); an edited date is scrambled afresh.
-TScrambledDate DateFromJson(const json& j, const std::string& where) {
-    if (!j.is_object()) JsonError(where, "a date must be an object with year, month and day");
-    TFileDate date;
-    try {
-        date = {j.at("year").get<int>(), j.at("month").get<int>(), j.at("day").get<int>()};
-    } catch (const json::exception&) {
-        JsonError(where, "a date needs the integers year, month and day");
-    }
-    if (j.contains("raw")) {
-        const json& raw = j["raw"];
-        if (!raw.is_array() || raw.size() != 3) JsonError(where + ".raw", "three 16-bit words expected");
-        TScrambledDate d;
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (!raw[i].is_number_unsigned() || raw[i].get<std::uint64_t>() > 0xFFFF)
-                JsonError(where + ".raw", "three 16-bit words expected");
-            d.words[i] = raw[i].get<std::uint16_t>();
-        }
-        if (d.ToDate() == date) return d;
-    }
-    return TScrambledDate::FromDate(date);
-}
-
+// The records go through the JSON forms of the field tables shared with the saved-game commands.
 template <class R> json RecordToJson(const R& record, std::span<const TRecordField<R>> fields, int version) {
-    json j = json::object();
-    for (const TRecordField<R>& f : fields) {
-        if (version < f.minVersion || !f.inJson) continue;
-        switch (f.kind) {
-        case TFieldKind::Text:
-            j[f.name] = Cp1252ToUtf8(f.getText(record));
-            break;
-        case TFieldKind::Date6:
-            j[f.name] = DateToJson(TScrambledDate::FromRaw(f.getInt(record)));
-            break;
-        default:
-            j[f.name] = f.getInt(record);
-            break;
-        }
-    }
-    return j;
+    TJsonFieldSink sink;
+    WriteRecordFields<R>(sink, record, fields, version);
+    return sink.Root();
 }
 
 template <class R>
 void RecordFromJson(R& record, const json& j, std::span<const TRecordField<R>> fields, int version,
                     const std::string& where) {
     if (!j.is_object()) JsonError(where, "an object expected");
-    for (const TRecordField<R>& f : fields) {
-        if (version < f.minVersion || !f.inJson) continue;
-        const std::string at = where + "." + f.name;
-        if (!j.contains(f.name)) JsonError(at, "missing");
-        const json& v = j[f.name];
-        switch (f.kind) {
-        case TFieldKind::Text: {
-            if (!v.is_string()) JsonError(at, "a text expected");
-            const std::string text = Utf8ToCp1252(v.template get<std::string>());
-            if (static_cast<int>(text.size()) > f.width)
-                JsonError(at,
-                          std::to_string(text.size()) + " characters, at most " + std::to_string(f.width));
-            f.setText(record, text);
-            break;
-        }
-        case TFieldKind::Date6:
-            f.setInt(record, DateFromJson(v, at).Raw());
-            break;
-        default: {
-            if (!v.is_number_integer()) JsonError(at, "an integer expected");
-            const std::int64_t n = v.template get<std::int64_t>();
-            if (n < f.minValue || n > f.maxValue)
-                JsonError(at, std::to_string(n) + " is outside " + std::to_string(f.minValue) + ".." +
-                                  std::to_string(f.maxValue));
-            f.setInt(record, n);
-            break;
-        }
-        }
+    TJsonFieldSource source(j);
+    try {
+        ReadRecordFields<R>(source, record, fields, version, where.c_str());
+    } catch (const EInvalidFile& e) {
+        JsonError(where, e.what());
     }
-    // A field repeated on disk (the second star byte) takes its value from its first appearance.
 }
 
 int VersionOfPath(const std::string& path) {
