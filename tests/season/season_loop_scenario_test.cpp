@@ -1,6 +1,7 @@
-// A seeded season of the round loop over the shipped clubs: every club prepares, every matchday is played
-// through the scripted port (its autopilot answers for the human coach), results are booked, and the
-// invariants of the career are checked before every matchday and after the last one.
+// A seeded season of the round loop over the shipped clubs: every club prepares (selling, pricing, buying,
+// loans, stadium, line-up), every matchday is played through the scripted port (its autopilot answers for
+// the human coach, who refuses every raise), results are booked, and the invariants of the career, of the
+// market and of the money are checked before every matchday and after the last one.
 #include "../match/headless_matchday.h"
 #include "../world/career_world.h"
 
@@ -99,6 +100,7 @@ struct TRun {
     std::set<int> humanLeagueRounds;
     std::vector<int> tablesShown;
     std::string fingerprint;
+    int transfers = 0;
     int seasonsEnded = 0;
     bool stopped = false;
 };
@@ -114,6 +116,7 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
     SetRandSeed(seed);
     TCheckingPort port;
     port.RecordBeeps = false;
+    port.AutoAcceptSalary = false; // the person refuses raises: those players go to auction
     InstallSubstitutionAutopilot(port);
     TWorld world;
     world.SetPort(port);
@@ -129,6 +132,20 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
     std::map<const TPlayer*, std::pair<int, const TTeam*>> startOf;
     for (const TTeam* team : world.AllTeams)
         for (const TPlayer* p : team->players) startOf[p] = {p->career.appearances, team};
+    // What no rule may change: balance - loan - the season's finance totals (every amount goes through a
+    // season account or the loan); and the smallest squad a club may sell down to.
+    const auto ledger = [](const TTeam& team) {
+        std::int64_t sum = static_cast<std::int64_t>(team.balance()) - team.loan;
+        for (std::int32_t t : team.season.financeTotals) sum -= t;
+        return sum;
+    };
+    std::map<const TTeam*, std::int64_t> ledgerAtStart;
+    std::map<const TTeam*, std::array<int, 3>> floorAtStart; // squad, goalkeepers, outfield
+    for (const TTeam* team : world.AllTeams) {
+        ledgerAtStart[team] = ledger(*team);
+        floorAtStart[team] = {team->squadSize, team->positionCounts[0],
+                              team->squadSize - team->positionCounts[0]};
+    }
     std::map<const TTeam*, int> squadLimit;
     for (const TTeam* team : world.AllTeams)
         squadLimit[team] = std::max<int>(team->squadSize, TTeam::MaxSquad);
@@ -162,7 +179,20 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
         for (const TTeam* team : world.AllTeams) {
             sales += team->season.financeTotals[1];
             purchases += team->season.financeTotals[3];
-            EXPECT_LE(team->squadSize + team->purchasesThisSeason, squadLimit[team]) << team->ShortName();
+            SCOPED_TRACE(team->ShortName());
+            EXPECT_LE(team->squadSize + team->purchasesThisSeason, squadLimit[team]);
+            EXPECT_EQ(ledger(*team), ledgerAtStart[team]);
+            EXPECT_EQ(team->BalanceCopy() - 1, team->balance());
+            // No club sells below its floor; the position counts follow the squad.
+            const auto& f = floorAtStart[team];
+            EXPECT_GE(team->squadSize, std::min(f[0], 14 - team->season.retiringCount));
+            EXPECT_GE(team->positionCounts[0], std::min(f[1], 1));
+            EXPECT_GE(team->squadSize - team->positionCounts[0], std::min(f[2], 10));
+            int counted[4] = {0, 0, 0, 0};
+            for (const TPlayer* p : team->players)
+                if (p->soldToTeamId == 0) ++counted[p->position()];
+            for (int pos = 0; pos < 4; ++pos)
+                EXPECT_EQ(team->positionCounts[static_cast<std::size_t>(pos)], counted[pos]);
         }
         EXPECT_EQ(sales, -purchases);
         // Each transfer since the last check moved its price out of the buyer's account into the seller's.
@@ -258,6 +288,7 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
         }
     }
 
+    run.transfers = world.LastTransfersList.Count();
     std::ostringstream out;
     out << static_cast<double>(world.PriceIndex) << '|' << world.LastTransfersList.Count() << '|';
     for (const TTeam* team : world.AllTeams) {
@@ -273,6 +304,7 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
 TEST(SeasonLoopScenario, EighteenRoundsAndACupThatEndsInRoundEighteen) {
     const TRun run = PlayOneSeason(20021);
     EXPECT_EQ(run.seasonsEnded, 1);
+    EXPECT_GT(run.transfers, 0); // a lively market: the checks of the money did see transfers
     // 60 clubs: the cup starts when 2^k < 60, in round 8 (k = 5), and halves to the final in round 18.
     const std::map<int, int> cupGames = {{8, 28}, {10, 16}, {12, 8}, {14, 4}, {16, 2}, {18, 1}};
     std::vector<TMatchdaySeen> expected;
