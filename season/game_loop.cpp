@@ -190,5 +190,7 @@ void PlaySeason(TWorld& world, const TSeasonSteps& steps) {
 }
 
 TSeasonSteps DefaultSeasonSteps() {
-    return TSeasonSteps{};
+    TSeasonSteps steps;
+    steps.saveGame = [](TWorld& world) { return world.SaveGame(world.GameFilePath); };
+    return steps;
 }

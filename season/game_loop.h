@@ -25,8 +25,8 @@ struct TSeasonSteps {
     std::function<bool(TWorld&)> saveGame;
 };
 
-// The steps of this build: the cup draw and the end of season of the season layer, and the saved game of
-// the world's file path. A step that is not there yet stays empty.
+// The steps of this build: the game saved to the world's GameFilePath. The cup draw and the end of the
+// season stay empty until the season layer has them (a season then stops with std::logic_error).
 TSeasonSteps DefaultSeasonSteps();
 
 // Plays rounds StartRound..18 and ends the season (unless the person quit).

@@ -7,10 +7,15 @@
 #include "season/autosave.h"
 #include "season/career.h"
 #include "season/cup_round.h"
+#include "season/game_loop.h"
 #include "season/price_level.h"
+#include "world/division.h"
 #include "world/world.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -193,6 +198,22 @@ TEST(CareerOptions, ACancelledStartPlaysNothingAndWritesNothing) {
         },
         TSeasonSteps{}); // no step at all: a season would throw
     EXPECT_EQ(store.Count(), 0u);
+}
+
+TEST(SeasonSteps, TheDefaultSaveWritesTheGameFileTheWorldNames) {
+    TWorld world;
+    worldtest::MakeClub(world, "Home");
+    CreateDivisions(world);
+    world.CurrentRound = 7;
+    world.GameFilePath =
+        (std::filesystem::temp_directory_path() / ("kolbrin_loop_save_" + std::to_string(getpid()) + ".kbg"))
+            .string();
+    EXPECT_TRUE(SaveGameNow(world, DefaultSeasonSteps()));
+    EXPECT_TRUE(world.SavedThisRound);
+    const std::unique_ptr<TWorld> loaded = TWorld::LoadGame(world.GameFilePath);
+    EXPECT_EQ(loaded->CurrentRound, 7);
+    EXPECT_EQ(loaded->AllTeams.Count(), 1);
+    std::filesystem::remove(world.GameFilePath);
 }
 
 } // namespace
