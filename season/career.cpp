@@ -30,11 +30,16 @@ void WriteOptions(const TWorld& world, TSettingsStore& settings) {
     SaveGameOptions(settings, s, world.CurrencyRecord.name);
 }
 
-void RunCareer(TWorld& world, TSettingsStore& settings, const TCareerStart& begin,
+void RunCareer(std::unique_ptr<TWorld>& world, TSettingsStore& settings, const TCareerStart& begin,
                const TSeasonSteps& steps) {
-    ReadOptions(world, settings);
-    if (!world.QuitRequested && !world.StopRequested && begin) begin(world);
-    while (!world.QuitRequested && !world.StopRequested) PlaySeason(world, steps);
+    ReadOptions(*world, settings);
+    if (!world->QuitRequested && !world->StopRequested && begin) {
+        const TCareerOptions options = world->Options;
+        begin(world);
+        // A loaded game brings no options: they are the settings'.
+        world->Options = options;
+    }
+    while (!world->QuitRequested && !world->StopRequested) PlaySeason(*world, steps);
     // A person who quit leaves the options for the next run; a cancelled start leaves nothing.
-    if (world.QuitRequested && !world.StopRequested) WriteOptions(world, settings);
+    if (world->QuitRequested && !world->StopRequested) WriteOptions(*world, settings);
 }

@@ -165,36 +165,39 @@ TEST(CareerOptions, ReadFromTheStoreAndWrittenBackWhenThePersonQuits) {
     store.WriteInteger("Options", "saveGameWhen", 1);
     store.WriteInteger("Options", "gameTimeProfile", 7); // outside 1..4: the default profile
     store.WriteBool("Options", "viewAuction", false);
-    TWorld world;
-    world.CurrencyRecord.name = "Crowns";
-    world.GameFilePath = "GAMES/career.kbg";
+    auto world = std::make_unique<TWorld>();
     int begun = 0;
     RunCareer(
         world, store,
-        [&](TWorld& w) {
+        [&](std::unique_ptr<TWorld>& w) {
             ++begun;
-            EXPECT_EQ(w.Options.saveGameWhen, 1);
-            EXPECT_EQ(w.Options.gameTimeProfile, 2);
-            EXPECT_FALSE(w.Options.viewAuction);
-            w.Options.saveGameWhen = 3;
-            w.QuitRequested = true;
+            EXPECT_EQ(w->Options.saveGameWhen, 1);
+            EXPECT_EQ(w->Options.gameTimeProfile, 2);
+            EXPECT_FALSE(w->Options.viewAuction);
+            // A game loaded in place of the new world: the options of the settings go with it.
+            w = std::make_unique<TWorld>();
+            w->CurrencyRecord.name = "Crowns";
+            w->GameFilePath = "GAMES/career.kbg";
+            w->QuitRequested = true;
         },
         TSeasonSteps{});
     EXPECT_EQ(begun, 1);
-    EXPECT_EQ(store.ReadInteger("Options", "saveGameWhen", 0), 3);
+    EXPECT_EQ(world->Options.saveGameWhen, 1);
+    EXPECT_EQ(store.ReadInteger("Options", "saveGameWhen", 0), 1);
+    EXPECT_FALSE(store.ReadBool("Options", "viewAuction", true));
     EXPECT_EQ(store.ReadString("System", "lastGame", ""), "GAMES/career.kbg");
     EXPECT_EQ(store.ReadString("Options", "currency", ""), "Crowns");
 }
 
 TEST(CareerOptions, ACancelledStartPlaysNothingAndWritesNothing) {
     TMemorySettingsStore store;
-    TWorld world;
-    world.GameFilePath = "x.kbg";
+    auto world = std::make_unique<TWorld>();
+    world->GameFilePath = "x.kbg";
     RunCareer(
         world, store,
-        [](TWorld& w) {
-            w.StopRequested = true;
-            w.QuitRequested = true;
+        [](std::unique_ptr<TWorld>& w) {
+            w->StopRequested = true;
+            w->QuitRequested = true;
         },
         TSeasonSteps{}); // no step at all: a season would throw
     EXPECT_EQ(store.Count(), 0u);
