@@ -392,8 +392,8 @@ TEST(SeasonLoopScenario, ASeasonResumedAfterASaveEndsAsTheUninterruptedOne) {
     ASSERT_EQ(whole.seasonsEnded, 1);
     // Round 8 is the cup's first: the person's club plays a tie, and its cup screen saved after the league
     // matchday of the round, so stopping there resumes in the cup's preparation. (Stopping in round 5 of
-    // this seed ends the season with one club's balance 50 000 apart: some value the game file does not
-    // keep, not yet found.)
+    // this seed ends the season with money moved otherwise between clubs, every draw the same: it first
+    // shows before the league matchday of round 8; some value the game file does not keep, not yet found.)
     for (const auto& [stop, inCup] : {std::pair{1, false}, {8, true}, {12, false}, {18, false}}) {
         SCOPED_TRACE("stopped in round " + std::to_string(stop) + (inCup ? " (cup)" : ""));
         const TRun resumed = PlayOneSeason(4242, everyRound, stop, inCup);
