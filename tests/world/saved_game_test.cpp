@@ -1,8 +1,8 @@
 // The whole game file: a small file against golden bytes written from the layout, a world built from
 // team files saved and loaded back, the description, and damaged files refused with the section named.
-#include "saved_game_bytes.h"
 #include "career_world.h"
 #include "labels_fixture.h"
+#include "saved_game_bytes.h"
 
 #include "datafiles/referee_attr.h"
 #include "foundation/binary_file.h"
@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -394,4 +396,32 @@ TEST(SavedGame, DamagedFilesAreRefusedWithTheSectionNamed) {
     Bytes longer = file;
     longer.push_back(0);
     EXPECT_THROW(TWorld::LoadGameBytes(longer), ESavedGameError);
+}
+
+// A save that cannot be written is shown to the person with the path and the reason; the career goes on
+// unchanged (still unsaved this round, the club screen to resume kept), and a later save works.
+TEST(SavedGame, FailedSaveIsReportedAndTheCareerGoesOn) {
+    TWorld world;
+    BuildSmallWorld(world);
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kolbrin_saved_game_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path notAFolder = dir / "plain";
+    { std::ofstream(notAFolder) << "x"; }
+    const std::string bad = (notAFolder / "career.kbg").string();
+    EXPECT_FALSE(world.SaveGame(bad));
+    ASSERT_EQ(world.DefaultPort().Messages.size(), 1u);
+    EXPECT_NE(world.DefaultPort().Messages[0].find(bad), std::string::npos);
+    EXPECT_FALSE(world.SavedThisRound);
+    EXPECT_EQ(world.ResumeTeam, 30);
+    EXPECT_EQ(world.Description, "\r01-02-2003 04:05");
+
+    const std::string good = (dir / "career.kbg").string();
+    EXPECT_TRUE(world.SaveGame(good));
+    EXPECT_TRUE(world.SavedThisRound);
+    EXPECT_EQ(world.ResumeTeam, 0);
+    const auto loaded = TWorld::LoadGame(good);
+    EXPECT_EQ(loaded->Description.front(), '\r'); // no human coach: the names part is empty
+    EXPECT_EQ(loaded->ResumeTeam, 30);            // written as it stood: the club screen was open
+    std::filesystem::remove_all(dir);
 }
