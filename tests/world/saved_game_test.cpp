@@ -4,6 +4,7 @@
 #include "labels_fixture.h"
 #include "saved_game_bytes.h"
 
+#include "datafiles/countries.h"
 #include "datafiles/referee_attr.h"
 #include "foundation/binary_file.h"
 #include "foundation/kol_random.h"
@@ -424,4 +425,23 @@ TEST(SavedGame, FailedSaveIsReportedAndTheCareerGoesOn) {
     EXPECT_EQ(loaded->Description.front(), '\r'); // no human coach: the names part is empty
     EXPECT_EQ(loaded->ResumeTeam, 30);            // written as it stood: the club screen was open
     std::filesystem::remove_all(dir);
+}
+
+// After a load the countries of the clubs and of the players from elsewhere stay; the others go. Nothing is
+// marked before the whole file has been read, so a refused file leaves the countries as they were.
+TEST(SavedGame, LoadKeepsOnlyTheCountriesInUse) {
+    ResetCountries();
+    for (const char* code : {"ESP", "POR", "ITA", "BRA"}) AddFallbackCountry(code, code);
+    TWorld world;
+    BuildSmallWorld(world);
+    world.AllTeams[0]->players[0]->attr->SetNationality("BRA");
+    const Bytes file = world.SaveGameBytes();
+    EXPECT_THROW(TWorld::LoadGameBytes(Bytes(file.begin(), file.end() - 1)), ESavedGameError);
+    EXPECT_EQ(AllCountries().Count(), 4);
+    TWorld::LoadGameBytes(file);
+    std::set<std::string> left;
+    for (const TCountry* c : AllCountries())
+        if (c) left.insert(c->Code());
+    EXPECT_EQ(left, (std::set<std::string>{"ESP", "BRA"}));
+    ResetCountries();
 }
