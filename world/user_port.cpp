@@ -121,3 +121,34 @@ void TScriptedUserPort::ShowMatchday(TMatchdayTicker& matchday) {
     Calls.push_back("ShowMatchday");
     while (matchday.Tick()) {}
 }
+
+bool TScriptedUserPort::EnrolHumanCoaches(THumanEnrolment& enrolment) {
+    Calls.push_back("EnrolHumanCoaches " + std::to_string(HumanCoachNames.size()));
+    if (HumanCoachNames.empty()) return false;
+    enrolment.Enrol(HumanCoachNames);
+    return true;
+}
+
+void TScriptedUserPort::ShowEndOfSeason(const TSeasonHonours& honours) {
+    Calls.push_back("ShowEndOfSeason");
+    if (EndOfSeasonHook) EndOfSeasonHook(honours);
+}
+
+bool TScriptedUserPort::AskYesNo(const std::string& text, const std::string& caption) {
+    Calls.push_back("AskYesNo " + caption);
+    Messages.push_back(text);
+    bool answer = false;
+    TakeFront(YesNoAnswers, answer);
+    return answer;
+}
+
+bool TScriptedUserPort::InputText(const std::string& title, const std::string& /*prompt*/,
+                                  std::string& value) {
+    Calls.push_back("InputText " + title);
+    return TakeFront(TextInputs, value);
+}
+
+void TScriptedUserPort::CoachManager(TCoachManager& manager) {
+    Calls.push_back("CoachManager");
+    if (CoachManagerHook) CoachManagerHook(manager);
+}

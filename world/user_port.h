@@ -15,12 +15,23 @@
 #include <vector>
 
 class TAuction;
+class TCoachManager;
+class TCupDraw;
 class TKolObject;
+class TSeasonHonours;
 class TTeam;
 class TPlayer;
 class TCoach;
 class TGame;
 class TShootout;
+
+// Hands the names typed in the enrolment of a new career's human coaches to the rules, which give each a
+// club; the clubs come back in the order of the names, for the display to show beside them.
+class THumanEnrolment {
+public:
+    virtual ~THumanEnrolment() = default;
+    virtual std::vector<TTeam*> Enrol(const std::vector<std::string>& names) = 0;
+};
 
 class TUserPort {
 public:
@@ -90,6 +101,22 @@ public:
     virtual void WaitDone() = 0;
     // The live matchday: shows the round's games and paces the matchday's ticks until it is over.
     virtual void ShowMatchday(TMatchdayTicker& matchday) = 0;
+
+    // ---- Season and career ----
+    // The draw of a cup round. A port that shows the draw steps it with DrawNextPair() on its timer and
+    // returns true when it is finished; this default returns false, and the rules draw without pause.
+    virtual bool RunCupDraw(TCupDraw& /*draw*/) { return false; }
+    // The human coaches of a new career: the person types up to six names, the port hands them to
+    // enrolment.Enrol() and shows the clubs it gives them. False when no name was given (asked again).
+    virtual bool EnrolHumanCoaches(THumanEnrolment& enrolment) = 0;
+    // The end of a season: champion, cup winner, prizes and best scorers (the prizes are already paid).
+    virtual void ShowEndOfSeason(const TSeasonHonours& honours) = 0;
+    // A Yes/No question whose default is No; true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // The text input dialog: `value` holds the proposal and comes back as typed; false when cancelled.
+    virtual bool InputText(const std::string& title, const std::string& prompt, std::string& value) = 0;
+    // The coach manager, where the person adds and removes human coaches through its operations.
+    virtual void CoachManager(TCoachManager& manager) = 0;
 };
 
 // A port without windows: every question is answered from a queue of scripted answers, or by a fixed
@@ -122,6 +149,14 @@ public:
     bool RecordBeeps = true;
     // The texts of every message box shown, in order.
     std::vector<std::string> Messages;
+    // The names typed into the enrolment of human coaches (none: nobody enrols).
+    std::vector<std::string> HumanCoachNames;
+    // Answers to Yes/No questions (then No) and to text inputs (then cancel).
+    std::deque<bool> YesNoAnswers;
+    std::deque<std::string> TextInputs;
+    // What the person does in the coach manager and sees at the end of a season; without hooks, nothing.
+    std::function<void(TCoachManager&)> CoachManagerHook;
+    std::function<void(const TSeasonHonours&)> EndOfSeasonHook;
 
     void ClubScreen(TTeam& club) override;
     bool AskSalary(TTeam& club, TPlayer& player, std::int32_t amount, int mode) override;
@@ -146,4 +181,9 @@ public:
     void WaitDone() override;
     // Ticks the matchday in a loop, without pause.
     void ShowMatchday(TMatchdayTicker& matchday) override;
+    bool EnrolHumanCoaches(THumanEnrolment& enrolment) override;
+    void ShowEndOfSeason(const TSeasonHonours& honours) override;
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    bool InputText(const std::string& title, const std::string& prompt, std::string& value) override;
+    void CoachManager(TCoachManager& manager) override;
 };
