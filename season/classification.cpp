@@ -2,19 +2,13 @@
 
 #include "foundation/format_text.h"
 #include "foundation/texts.h"
+#include "season/league_tables.h"
 #include "world/world.h"
 
 namespace {
 constexpr int kFinalTableText = 35;
 constexpr int kRoundTableText = 143;
 } // namespace
-
-void SortLeagueTables(TWorld& world, int round) {
-    for (int d = 0; d < TDivision::kLeagueCount && d < world.Divisions.Count(); ++d) {
-        world.Divisions[d]->SortTable();
-        world.Divisions[d]->ClassifyTable(round);
-    }
-}
 
 void ShowClassification(TWorld& world, int round, bool autoClose) {
     SortLeagueTables(world, round);

@@ -1,13 +1,10 @@
 #pragma once
-// The league tables between rounds: the stable sort of the four leagues and the classification display,
+// The classification display between rounds (the tables sorted by SortLeagueTables, season/league_tables),
 // whose rows show a face by each club's table status.
 #include <string>
 
 class TWorld;
 
-// Sorts each league's clubs into table order (ties keep their order) and classifies the table after
-// `round`.
-void SortLeagueTables(TWorld& world, int round);
 // Sorts the tables for `round` and shows them through the port; `autoClose` closes the display by itself.
 void ShowClassification(TWorld& world, int round, bool autoClose);
 // The face drawn beside a club with this table status, a file of the "Icons" folder; empty where the

@@ -123,3 +123,8 @@ void DrawCupRound(TWorld& world, int games) {
     world.Port().RunCupDraw(draw);
     while (draw.DrawNextPair()) {}
 }
+
+void SortCupTeamsByDraw(TWorld& world) {
+    world.CupTeams.Pack();
+    SortList(world.CupTeams, [](const TTeam* a, const TTeam* b) { return a->cupSlot <= b->cupSlot; });
+}

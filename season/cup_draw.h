@@ -70,6 +70,10 @@ private:
     std::vector<TPair> pairs_;
 };
 
+// After the draw: the cup clubs in draw-number order (stable), so the games stand in pairs at positions
+// (0, 1), (2, 3), ..., the first-drawn club first, and the undrawn (exempt) clubs at the end.
+void SortCupTeamsByDraw(TWorld& world);
+
 // The draw of the next cup round through the user port (the windowed draw paces it); a port that does
 // not show the draw leaves it to run here without pause.
 void DrawCupRound(TWorld& world, int games);

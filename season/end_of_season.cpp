@@ -1,8 +1,8 @@
 #include "season/end_of_season.h"
 
 #include "foundation/kol_random.h"
+#include "season/league_tables.h"
 #include "season/retired_players.h"
-#include "season/round_news.h"
 #include "season/season_honours.h"
 #include "world/world.h"
 

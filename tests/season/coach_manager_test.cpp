@@ -3,7 +3,7 @@
 
 #include "../world/labels_fixture.h"
 #include "season/coach_manager.h"
-#include "season/round_news.h"
+#include "season/league_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -172,8 +172,13 @@ TEST(CupDraw, DrawCupRoundDrawsEveryGameWhenThePortShowsNothing) {
     TWorld world;
     CupClubs(world, 12); // 12 clubs leave 8: 4 games, 4 exempt
     DrawCupRound(world, 0);
-    int drawn = 0;
-    for (const TTeam* t : world.CupTeams)
-        if (t->cupSlot != TCupDraw::kUndrawn) ++drawn;
-    EXPECT_EQ(drawn, 8);
+    SortCupTeamsByDraw(world);
+    // The pairs first, in draw order, then the four exempt clubs: the four best by seeding.
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(world.CupTeams[i]->cupSlot, i + 1);
+    std::set<int> exempt;
+    for (int i = 8; i < 12; ++i) {
+        EXPECT_EQ(world.CupTeams[i]->cupSlot, TCupDraw::kUndrawn);
+        exempt.insert(PlaceOf(*world.CupTeams[i]));
+    }
+    EXPECT_EQ(exempt, (std::set<int>{1, 2, 3, 4}));
 }
