@@ -7,7 +7,9 @@
 #include "foundation/texts.h"
 #include "match/matchday_runner.h"
 #include "season/autosave.h"
+#include "season/cup_draw.h"
 #include "season/cup_round.h"
+#include "season/end_of_season.h"
 #include "season/league_tables.h"
 #include "season/price_level.h"
 #include "world/division.h"
@@ -191,6 +193,8 @@ void PlaySeason(TWorld& world, const TSeasonSteps& steps) {
 
 TSeasonSteps DefaultSeasonSteps() {
     TSeasonSteps steps;
+    steps.drawCupRound = DrawCupRound;
+    steps.endSeason = EndSeason;
     steps.saveGame = [](TWorld& world) { return world.SaveGame(world.GameFilePath); };
     return steps;
 }

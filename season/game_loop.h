@@ -25,8 +25,8 @@ struct TSeasonSteps {
     std::function<bool(TWorld&)> saveGame;
 };
 
-// The steps of this build: the game saved to the world's GameFilePath. The cup draw and the end of the
-// season stay empty until the season layer has them (a season then stops with std::logic_error).
+// The steps of this build: the cup draw of season/cup_draw (through the user port), the end of season of
+// season/end_of_season, and the game saved to the world's GameFilePath.
 TSeasonSteps DefaultSeasonSteps();
 
 // Plays rounds StartRound..18 and ends the season (unless the person quit).

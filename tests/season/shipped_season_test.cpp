@@ -7,12 +7,15 @@
 #include "foundation/kol_random.h"
 #include "season/country_selection.h"
 #include "season/end_of_season.h"
+#include "season/game_loop.h"
 #include "season/new_world.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -83,5 +86,43 @@ TEST(ShippedCareer, EndOfSeasonKeepsEveryPlayerAndTheShapeOfTheWorld) {
         if (c->isHuman && c->CurrentClub() != nullptr) {
             EXPECT_LT(world.DivisionIndexOfTeam(*c->CurrentClub()), 4);
         }
+    ResetCountries();
+}
+
+TEST(ShippedCareer, ASeasonOfTheRoundLoopWithTheRealDrawAndEndOfSeason) {
+    LoadCountries(kGameDir, kGameDir + "/Int/en", "en", "", "",
+                  [](const std::string&, const std::string&) {});
+    const auto files = ScanTeamFolder(kGameDir + "/Teams", kDataFormat2002);
+    TCountrySelection selection(CountTeamsByCountry(files));
+    selection.SelectAll();
+    SetRandSeed(7);
+    ASSERT_TRUE(selection.Confirm());
+    TWorld world;
+    TNewWorldSetup setup;
+    setup.teamFiles = &files;
+    setup.refereeFile = kGameDir + "/referee.txe";
+    setup.seed = 7;
+    BuildNewWorld(world, setup);
+    world.DefaultPort().HumanCoachNames = {"Person"};
+    EnrolHumanCoaches(world);
+    CreateStartEvents(world);
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("kolbrin_season_" + std::to_string(getpid()) + ".kbg");
+    world.GameFilePath = file.string();
+    const int players = world.AllPlayers.Count();
+
+    PlaySeason(world, DefaultSeasonSteps());
+
+    EXPECT_EQ(world.SeasonYear, 2003);
+    ASSERT_EQ(world.LastWinnersList.Count(), 1);
+    world.CupTeams.Pack();
+    ASSERT_EQ(world.CupTeams.Count(), 1); // the cup ends with its winner, in round 18
+    EXPECT_EQ(world.LastWinnersList.Last()->cupWinnerId, world.CupTeams[0]->id);
+    EXPECT_EQ(world.AllPlayers.Count(), players);
+    CheckEveryPlayerInOneSquad(world);
+    for (int d = 0; d < 4; ++d) EXPECT_EQ(world.Divisions[d]->teams.Count(), 10);
+    EXPECT_TRUE(std::filesystem::file_size(file) > 0);
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
     ResetCountries();
 }
