@@ -11,26 +11,28 @@ const TEditorReferee* AsReferee(const TKolObject* o) {
     return static_cast<const TEditorReferee*>(o);
 }
 
-constexpr int kNameWidth = 250;
-constexpr int kCodeWidth = 60;
-constexpr int kCountryNameWidth = 160;
+// Pixel widths of the list's columns. Their names differ from the record's field lengths (kNameWidth,
+// kCodeWidth), which a member function of the referee would otherwise find first.
+constexpr int kNameColumn = 250;
+constexpr int kCodeColumn = 60;
+constexpr int kCountryNameColumn = 160;
 
 } // namespace
 
 std::string TEditorReferee::GetListText(int) const {
     const TCountry* country = AllCountries().FindByCode(Country());
     return TRowMarkup()
-        .Cell(kNameWidth, Name())
-        .Cell(kCodeWidth, Country())
-        .Cell(kCountryNameWidth, country ? country->Name() : std::string())
+        .Cell(kNameColumn, Name())
+        .Cell(kCodeColumn, Country())
+        .Cell(kCountryNameColumn, country ? country->Name() : std::string())
         .Text();
 }
 
 void TEditorReferee::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    AddColumn(header, GetText(kTxtColName), kNameWidth);
-    AddColumn(header, GetText(kTxtColCountry), kCodeWidth);
-    AddColumn(header, "", kCountryNameWidth);
+    AddColumn(header, GetText(kTxtColName), kNameColumn);
+    AddColumn(header, GetText(kTxtColCountry), kCodeColumn);
+    AddColumn(header, "", kCountryNameColumn);
 }
 
 TKolOrder TEditorReferee::SortCompare(const std::string& columnTitle) const {

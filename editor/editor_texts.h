@@ -64,7 +64,17 @@ constexpr int kTxtWebFailed = 620;    // %s: the reason
 constexpr int kTxtDamagedFiles = 621; // heading of the list of team files that could not be read
 constexpr int kTxtRefereeName = 622;
 constexpr int kTxtColValid = 623;
-constexpr int kTxtRefereeFileBad = 624; // %s: the reason
+constexpr int kTxtRefereeFileBad = 624;       // %s: the reason
+constexpr int kTxtConfirmRemoveTeam = 660;    // %s: the team's short name
+constexpr int kTxtConfirmRemovePlayer = 661;  // %s: the player's name
+constexpr int kTxtConfirmRemoveReferee = 662; // %s: the referee's name
+constexpr int kTxtExitWithoutSaving = 663;
+constexpr int kTxtConfirmDiscard = 664;
+constexpr int kTxtUnstorableCharacter = 665; // %s: the character
+constexpr int kTxtEmptyPlayerName = 666;
+constexpr int kTxtFileNameCharacters = 667;
+constexpr int kTxtValidTeam = 668;
+constexpr int kTxtInvalidTeam = 669; // heading of the reasons in the validity mark's tooltip
 
 // Texts of the shared tables.
 constexpr int kTxtTeamsCount = 545;

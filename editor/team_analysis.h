@@ -15,6 +15,6 @@ struct TAnalysisResult {
 // Progress of one scan: the list being scanned (0 teams, 1 players), items done and the item count.
 using TAnalysisProgress = std::function<void(int scan, int done, int count)>;
 
-// Sorts the all-teams list by short name and the all-players list by name (as the search leaves them),
-// then reports every run of two or more.
+// Reports every run of two or more teams with the same short name and of players with the same name; the
+// runs come in name order. The model's lists keep their order.
 TAnalysisResult AnalyseDuplicates(TEditorModel& model, const TAnalysisProgress& progress = {});

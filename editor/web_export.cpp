@@ -1,6 +1,8 @@
 #include "editor/web_export.h"
 
 #include "datafiles/countries.h"
+#include "datafiles/team_file.h"
+#include "editor/file_names.h"
 #include "editor/web_images.h"
 #include "foundation/binary_file.h"
 #include "foundation/errors.h"
@@ -8,7 +10,7 @@
 
 #include <chrono>
 #include <ctime>
-#include <set>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -122,15 +124,33 @@ std::string DefaultFileDateText(fs::file_time_type date) {
     return buffer;
 }
 
+namespace {
+// The name the team's file has in the site: its own name part with the extension of the written format.
+// A name that could lead out of the folder is replaced.
+std::string SiteFileName(const TEditorTeam& team, int fileVersion) {
+    std::string part = fs::path(FileNamePart(ToNativePath(team.currentFileName))).filename().string();
+    if (part.empty() || part == "." || part == "..") part = SafeCode(team.attr.ShortName());
+    return part + "." + TeamFileExtension(fileVersion);
+}
+} // namespace
+
 TWebExportResult ExportWebSite(const TKolList<TEditorTeam>& teams, const std::string& webDirectory,
-                               const std::string& dataDir, const TFileDateFormatter& formatDate) {
+                               const std::string& dataDir, int fileVersion,
+                               const TFileDateFormatter& formatDate) {
     TWebExportResult result;
-    const fs::path root = fs::path(ToNativePath(webDirectory.empty() ? "." : webDirectory));
+    const fs::path root = fs::absolute(fs::path(ToNativePath(webDirectory.empty() ? "." : webDirectory)));
     const fs::path folder = root / "equipas";
     result.folder = folder.string();
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) throw EInOutError(folder.string() + ": " + ec.message());
+
+    // The effective teams grouped by the country code itself, countries in code order and each country's
+    // teams in list order, however the list is sorted.
+    std::map<std::string, std::vector<const TEditorTeam*>> byCountry;
+    for (const TEditorTeam* team : teams)
+        if (team != nullptr && !team->currentProvisory)
+            byCountry[SafeCode(team->attr.Country())].push_back(team);
 
     std::string index = PageHead(kSiteTitle, "#FFFF00");
     index += std::string("<H1 ALIGN=\"CENTER\"><FONT COLOR=\"#FFFF00\" SIZE=\"7\">") + kSiteTitle +
@@ -138,35 +158,28 @@ TWebExportResult ExportWebSite(const TKolList<TEditorTeam>& teams, const std::st
     index += "<TABLE BORDER=\"0\" WIDTH=\"472\" ALIGN=\"CENTER\">\r\n";
 
     TCountryPage page;
-    std::set<std::string> flagCodes;
-    std::string previousCode;
-    bool first = true;
     int cells = 0;
-    for (const TEditorTeam* team : teams) {
-        if (team == nullptr || team->currentProvisory) continue;
-        const std::string code = SafeCode(team->attr.Country());
-        if (first || code != previousCode) {
-            const std::string closed = page.Close(folder);
-            if (!closed.empty()) result.pages.push_back(closed);
-            const TCountry* country = FindCountry(kFindByCode, team->attr.Country());
-            const std::string name = country ? country->Name() : team->attr.Country();
-            if (cells % 5 == 0) index += "<TR>\r\n";
-            index += "<TD WIDTH=\"20%\" VALIGN=\"MIDDLE\"><A HREF=\"" + code + ".html\"><IMG SRC=\"" +
-                     FlagSrc(code) + "\" BORDER=\"0\" ALT=\"\"><BR>" + Escape(name) + "</A></TD>\r\n";
-            ++cells;
-            if (cells % 5 == 0) index += "</TR>\r\n";
-            page.Open(code, name);
-            flagCodes.insert(code);
-            previousCode = code;
-            first = false;
+    for (const auto& [code, members] : byCountry) {
+        const TCountry* country = FindCountry(kFindByCode, members.front()->attr.Country());
+        const std::string name = country ? country->Name() : members.front()->attr.Country();
+        if (cells % 5 == 0) index += "<TR>\r\n";
+        index += "<TD WIDTH=\"20%\" VALIGN=\"MIDDLE\"><A HREF=\"" + code + ".html\"><IMG SRC=\"" +
+                 FlagSrc(code) + "\" BORDER=\"0\" ALT=\"\"><BR>" + Escape(name) + "</A></TD>\r\n";
+        ++cells;
+        if (cells % 5 == 0) index += "</TR>\r\n";
+        page.Open(code, name);
+        for (const TEditorTeam* team : members) {
+            const std::string date = !team->hasFileDate ? std::string()
+                                     : formatDate       ? formatDate(team->fileDate)
+                                                        : DefaultFileDateText(team->fileDate);
+            // The team's file beside the pages, as the editor holds it, so that the page's link works.
+            const std::string fileName = SiteFileName(*team, fileVersion);
+            WriteWholeFile((folder / fileName).string(), team->ToTeamFile().Write(fileVersion));
+            result.teamFiles.push_back((folder / fileName).string());
+            page.AddTeam(fileName, team->attr.ShortName(), date);
         }
-        const std::string date = !team->hasFileDate ? std::string()
-                                 : formatDate       ? formatDate(team->fileDate)
-                                                    : DefaultFileDateText(team->fileDate);
-        page.AddTeam(team->currentFileName, team->attr.ShortName(), date);
+        result.pages.push_back(page.Close(folder));
     }
-    const std::string closed = page.Close(folder);
-    if (!closed.empty()) result.pages.push_back(closed);
 
     // A row left open by the last country is closed, and the table with it, so the foot stands below.
     if (cells % 5 != 0) index += "</TR>\r\n";
@@ -177,11 +190,12 @@ TWebExportResult ExportWebSite(const TKolList<TEditorTeam>& teams, const std::st
     result.pages.push_back((folder / "index.html").string());
 
     // The pictures the pages refer to.
-    if (!flagCodes.empty()) {
+    if (!byCountry.empty()) {
         fs::create_directories(folder / "flags", ec);
         if (ec) throw EInOutError((folder / "flags").string() + ": " + ec.message());
     }
-    for (const std::string& code : flagCodes) {
+    for (const auto& entry : byCountry) {
+        const std::string& code = entry.first;
         const TFlagFile flag = FlagFile(ToNativePath(dataDir), code);
         if (!flag.exists) continue;
         const fs::path target = folder / "flags" / (code + ".BMP");

@@ -1,5 +1,7 @@
 #include "ui/country_row_delegate.h"
 
+#include "ui/checked_picture.h"
+
 #include "datafiles/countries.h"
 #include "foundation/picture_file.h"
 #include "foundation/texts.h"
@@ -27,10 +29,7 @@ QPixmap TCountryRowDelegate::Flag(const std::string& code) const {
     const QString key = ToQString(code);
     const auto it = flags_.constFind(key);
     if (it != flags_.constEnd()) return *it;
-    QPixmap picture;
-    const TFlagFile flag = FlagFile(gameDir_, code);
-    if (flag.exists && CheckPictureFile(flag.path) == kPictureValid)
-        picture.load(QString::fromStdString(flag.path));
+    const QPixmap picture = LoadFlag(gameDir_, code);
     flags_.insert(key, picture);
     return picture;
 }

@@ -11,12 +11,14 @@
 #include "foundation/texts.h"
 #include "ui/analysis_dlg.h"
 #include "ui/cant_save_team_dlg.h"
+#include "ui/checked_picture.h"
+#include "ui/editor_row_delegate.h"
 #include "ui/kol_form.h"
 #include "ui/player_properties_dlg.h"
 #include "ui/qt_text.h"
 #include "ui/referee_dlg.h"
-#include "ui/row_delegate.h"
 #include "ui/set_country_dlg.h"
+#include "ui/storable_text.h"
 #include "ui/team_color_dlg.h"
 #include "ui/team_properties_dlg.h"
 
@@ -38,7 +40,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSlider>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -49,6 +53,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -80,6 +85,7 @@ public:
     bool dragPlayers = false;
     TDropFn onDrop;
     std::function<QString(const TKolObject*)> plainText;
+    std::function<QString(const TKolObject*)> toolTip;
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(objects_.size());
@@ -90,6 +96,7 @@ public:
         if (role == kRowObjectRole) return QVariant::fromValue(reinterpret_cast<quintptr>(object));
         if ((role == Qt::DisplayRole || role == Qt::AccessibleTextRole) && plainText)
             return plainText(object);
+        if (role == Qt::ToolTipRole && toolTip) return toolTip(object);
         return {};
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
@@ -132,6 +139,16 @@ private:
 QString TeamPlainText(const TKolObject* o) {
     return ToQString(static_cast<const TEditorTeam*>(o)->attr.ShortName());
 }
+// The validity mark explained: the team check's findings in words.
+QString TeamToolTip(const TKolObject* o) {
+    const auto* team = static_cast<const TEditorTeam*>(o);
+    if (team->valid) return ToQString(GetText(kTxtValidTeam));
+    QStringList lines{ToQString(GetText(kTxtInvalidTeam))};
+    for (const QString& reason : TCantSaveTeamDlg::ReasonLines(team->checkFlags))
+        lines << QStringLiteral("- ") + reason;
+    return lines.join('\n');
+}
+
 QString PlayerPlainText(const TKolObject* o) {
     return ToQString(static_cast<const TEditorPlayer*>(o)->attr.Name());
 }
@@ -142,14 +159,6 @@ QString RefereePlainText(const TKolObject* o) {
 template <class T> std::vector<TKolObject*> ObjectsOf(TKolList<T>& list) {
     list.Pack();
     return std::vector<TKolObject*>(list.begin(), list.end());
-}
-
-QPixmap FlagPixmap(const std::string& dataDir, const std::string& code) {
-    const TFlagFile flag = FlagFile(dataDir, code);
-    QPixmap pixmap;
-    // A flag is shown only when its checksum trailer is right.
-    if (flag.exists && CheckPictureFile(flag.path) == kPictureValid) pixmap.load(ToQString(flag.path));
-    return pixmap;
 }
 
 QString Hex(TColor color) {
@@ -165,7 +174,7 @@ public:
         model = new TObjectListModel(this);
         view = new QListView(this);
         view->setModel(model);
-        delegate = new TRowDelegate(view);
+        delegate = new TEditorRowDelegate(view);
         delegate->SetMask(mask);
         view->setItemDelegate(delegate);
         view->setUniformItemSizes(true);
@@ -190,6 +199,7 @@ public:
             // The painter keeps a 2-pixel margin in front of the first cell.
             header->resizeSection(i, columns[static_cast<std::size_t>(i)].width + (i == 0 ? 2 : 0));
             captions_.push_back(columns[static_cast<std::size_t>(i)].caption);
+            columnWidths_.push_back(columns[static_cast<std::size_t>(i)].width);
             widths_.push_back(header->sectionSize(i));
         }
         connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, header, &QHeaderView::setOffset);
@@ -207,7 +217,26 @@ public:
             header->resizeSection(i, widths_[static_cast<std::size_t>(i)]);
     }
 
+    // Where a column starts in a row and how wide it is, as the row's cells are laid out.
+    int ColumnLeft(int section) const {
+        int left = 0;
+        for (int i = 0; i < section; ++i) left += columnWidths_.at(static_cast<std::size_t>(i));
+        return left;
+    }
+    int ColumnWidth(int section) const { return columnWidths_.at(static_cast<std::size_t>(section)); }
+
     const std::string& Caption(int section) const { return captions_.at(static_cast<std::size_t>(section)); }
+
+    // The order a click on `section` asks for: the column's own order the first time, the reverse when
+    // the same column is clicked again. The header shows the column and the direction.
+    TKolOrder NextOrder(int section, TKolOrder order) {
+        reversed_ = section == sortSection_ && !reversed_;
+        sortSection_ = section;
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(section, reversed_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+        if (!reversed_) return order;
+        return [order](const TKolObject* x, const TKolObject* y) { return order(y, x); };
+    }
     TKolObject* Current() const { return model->ObjectAt(view->currentIndex().row()); }
     void Select(const TKolObject* object) {
         const int row = object ? model->RowOf(object) : -1;
@@ -224,16 +253,53 @@ public:
 
     TObjectListModel* model;
     QListView* view;
-    TRowDelegate* delegate;
+    TEditorRowDelegate* delegate;
     QHeaderView* header;
     QStandardItemModel* headerModel;
 
 private:
     std::vector<std::string> captions_;
     std::vector<int> widths_;
+    std::vector<int> columnWidths_;
+    int sortSection_ = -1;
+    bool reversed_ = false;
 };
 
 // ---- construction ----
+
+namespace {
+// Where the window size is kept: the program's settings, or a file a test names.
+QString& GeometryStorePath() {
+    static QString path;
+    return path;
+}
+std::unique_ptr<QSettings> GeometryStore() {
+    if (!GeometryStorePath().isEmpty())
+        return std::make_unique<QSettings>(GeometryStorePath(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QStringLiteral("Kolbrin"), QStringLiteral("2002"));
+}
+constexpr const char* kGeometryKey = "EditorWindow/geometry";
+} // namespace
+
+void TeditorMain::SetGeometryStore(const QString& iniPath) {
+    GeometryStorePath() = iniPath;
+}
+
+void TeditorMain::RestoreGeometry() {
+    // The size the user left the window at; the first time, 1200 x 760 or the screen's free area when
+    // that is smaller (a 1366 x 768 screen at 150 % leaves about 910 x 480).
+    const QByteArray saved = GeometryStore()->value(QLatin1String(kGeometryKey)).toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved)) return;
+    QSize size(1200, 760);
+    if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+}
+
+void TeditorMain::SaveGeometry() const {
+    auto store = GeometryStore();
+    store->setValue(QLatin1String(kGeometryKey), saveGeometry());
+    store->sync();
+}
 
 TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
     : QMainWindow(parent), model_(std::make_unique<TEditorModel>(std::move(options))) {
@@ -247,7 +313,6 @@ TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         status_[i] = new QLabel(this);
         status_[i]->setObjectName(QStringLiteral("statusPanel%1").arg(i));
-        status_[i]->setFixedWidth(i < 3 ? 100 : 250);
         status_[i]->setFrameShape(QFrame::StyledPanel);
         status_[i]->setFrameShadow(QFrame::Sunken);
         statusBar()->addWidget(status_[i]);
@@ -263,7 +328,7 @@ TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
         a->setIconText(a->text().trimmed());
         a->setText(a->text().trimmed() + '\t' + QKeySequence(key).toString(QKeySequence::NativeText));
     }
-    resize(1200, 760);
+    RestoreGeometry();
 
     RefreshLists();
     ApplyTeamPage();
@@ -285,6 +350,12 @@ void TeditorMain::BuildPages() {
     teams_->setObjectName("teamsList");
     teams_->view->setObjectName("ListBoxOfTeams");
     teams_->model->plainText = TeamPlainText;
+    teams_->model->toolTip = TeamToolTip;
+    // The country column shows the country's flag in front of its code.
+    constexpr int kCountryColumn = 2;
+    teams_->delegate->ShowFlags(
+        DataDir(), teams_->ColumnLeft(kCountryColumn), teams_->ColumnWidth(kCountryColumn),
+        [](const TKolObject* o) { return static_cast<const TEditorTeam*>(o)->attr.Country(); });
     teams_->model->onDrop = [this](TEditorPlayer* player, int row) {
         return ListBoxOfTeamsDragDrop(player, static_cast<TEditorTeam*>(teams_->model->ObjectAt(row)));
     };
@@ -292,7 +363,8 @@ void TeditorMain::BuildPages() {
     teams_->view->setDropIndicatorShown(true);
     teams_->view->setDragDropMode(QAbstractItemView::DropOnly);
     teams_->view->setDragDropOverwriteMode(true);
-    teams_->setMinimumWidth(420);
+    // Narrow enough that the window fits a 1366 x 768 screen at 150 % (about 910 pixels across).
+    teams_->setMinimumWidth(260);
 
     // The team page: the selected team in its own colours over its squad.
     auto* teamPage = new QWidget(this);
@@ -320,6 +392,7 @@ void TeditorMain::BuildPages() {
     fileNameEdit_ = new QLineEdit(teamPanel_);
     fileNameEdit_->setObjectName("fileNameEdit");
     fileNameEdit_->setMaxLength(static_cast<int>(TEditorModel::kFileNamePartWidth));
+    SetFileNameRules(fileNameEdit_);
     countryLabel_ = new QLabel(teamPanel_);
     folderLabel_ = new QLabel(teamPanel_);
     levelBar_ = new QSlider(Qt::Horizontal, teamPanel_);
@@ -439,6 +512,7 @@ void TeditorMain::BuildPages() {
     // In-place edits of the team page.
     const auto namesEdited = [this] {
         if (!selectedTeam_ || updating_) return;
+        if (!TeamPageTextsStorable()) return;
         const std::string name = FromQString(nameEdit_->text());
         const std::string shortName = FromQString(shortNameEdit_->text());
         const std::string coach = FromQString(coachEdit_->text());
@@ -453,6 +527,7 @@ void TeditorMain::BuildPages() {
     connect(coachEdit_, &QLineEdit::editingFinished, this, namesEdited);
     connect(fileNameEdit_, &QLineEdit::editingFinished, this, [this] {
         if (!selectedTeam_ || updating_) return;
+        if (!TeamPageTextsStorable()) return;
         model_->SetFileNamePart(*selectedTeam_, FromQString(fileNameEdit_->text()));
         RefreshLists();
         ApplyTeamPage();
@@ -511,6 +586,8 @@ void TeditorMain::BuildMenus() {
          &TeditorMain::webSiteBuildBtnClick);
     file->addSeparator();
     make(file, "exit", kTxtSaveAndExit, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { exitBtnMouseDown(); });
+    make(file, "exitWithoutSaving", kTxtExitWithoutSaving, QKeySequence(),
+         [this] { exitWithoutSavingClick(); });
 
     QMenu* team = menu("menuTeam", kTxtMenuTeam);
     make(team, "menuTeamNew", kTxtNewTeam, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
@@ -542,8 +619,8 @@ void TeditorMain::BuildMenus() {
          &TeditorMain::menuPlayerEditClick);
     make(player, "menuPlayerStar", kTxtStarPlayer, QKeySequence(Qt::CTRL | Qt::Key_M),
          &TeditorMain::menuPlayerStarClick);
-    make(player, "MenuPlayerRemove", kTxtRemovePlayer, QKeySequence(QKeySequence::Delete),
-         &TeditorMain::MenuPlayerRemoveClick);
+    // Delete has no window-wide shortcut: it acts on the list that has the focus (see eventFilter).
+    make(player, "MenuPlayerRemove", kTxtRemovePlayer, QKeySequence(), &TeditorMain::MenuPlayerRemoveClick);
 
     QMenu* referee = menu("menuReferee", kTxtMenuReferee);
     make(referee, "menuNewReferee", kTxtNewReferee, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
@@ -558,8 +635,8 @@ void TeditorMain::BuildMenus() {
     tools->addAction(Action("webSiteBuild"));
 
     // Delete and F2 act on the list that has the focus (see eventFilter): the referee list deletes and
-    // edits referees, the player lists players.
-    for (QListView* view : {teamPlayers_->view, allPlayers_->view, referees_->view})
+    // edits referees, the player lists players, the team list removes its team (Delete only).
+    for (QListView* view : {teams_->view, teamPlayers_->view, allPlayers_->view, referees_->view})
         view->installEventFilter(this);
 
     QToolBar* bar = addToolBar(QString());
@@ -615,14 +692,26 @@ QString TeditorMain::FileDateText(const TEditorTeam& team) const {
     if (!team.hasFileDate) return QString();
     const auto sys = std::chrono::file_clock::to_sys(team.fileDate);
     const auto secs = std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
-    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(secs), QLocale::ShortFormat);
+    // The program's locale is the chosen language's (set at start), not the system's.
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(secs), QLocale::ShortFormat);
 }
 
 void TeditorMain::RefreshStatus() {
     const int counts[3] = {model_->Teams().Count(), model_->Players().Count(), model_->Referees().Count()};
     const int texts[3] = {kTxtTeamsCount, kTxtPlayersCount, kTxtRefereesCount};
-    for (int i = 0; i < 3; ++i)
-        status_[i]->setText(ToQString(GetText(texts[i])) + ' ' + QString::number(counts[i]));
+    // Each panel is as wide as its caption with a five-digit count (the date panel: with a date and time of
+    // the language's own format), so a count or a date never changes the bar's layout and no text is cut.
+    const QFontMetrics metrics(status_[0]->font());
+    const int margin = 2 * status_[0]->frameWidth() + 2 * status_[0]->margin() + 12;
+    for (int i = 0; i < 3; ++i) {
+        const QString caption = ToQString(GetText(texts[i])) + ' ';
+        status_[i]->setMinimumWidth(metrics.horizontalAdvance(caption + QStringLiteral("00000")) + margin);
+        status_[i]->setText(caption + QString::number(counts[i]));
+    }
+    const QString sampleDate =
+        QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat);
+    status_[3]->setMinimumWidth(
+        metrics.horizontalAdvance(ToQString(GetText(kTxtFileDate)) + ' ' + sampleDate + "00") + margin);
     status_[3]->setText(selectedTeam_ ? ToQString(GetText(kTxtFileDate)) + ' ' + FileDateText(*selectedTeam_)
                                       : QString());
 }
@@ -671,7 +760,7 @@ void TeditorMain::ApplyTeamPage() {
                            : t     ? ToQString(t->attr.Country())
                                    : QString());
     // The flag is hidden when the country has none.
-    const QPixmap flag = t ? FlagPixmap(DataDir(), t->attr.Country()) : QPixmap();
+    const QPixmap flag = t ? LoadFlag(DataDir(), t->attr.Country()) : QPixmap();
     flagBtn_->setIcon(QIcon(flag));
     flagBtn_->setText(flag.isNull() && t ? ToQString(t->attr.Country()) : QString());
     flagBtn_->setToolButtonStyle(flag.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
@@ -714,12 +803,27 @@ void TeditorMain::SelectReferee(TEditorReferee* referee) {
     UpdateActions();
 }
 
+bool TeditorMain::TeamPageTextsStorable() {
+    QLineEdit* bad = nullptr;
+    for (QLineEdit* field : {nameEdit_, shortNameEdit_, coachEdit_, fileNameEdit_})
+        if (!UnstorableCharacterMessage(field->text()).isEmpty()) bad = bad ? bad : field;
+    if (bad == nullptr) return true;
+    // The message takes the focus from the field, which must not report its edit again meanwhile.
+    updating_ = true;
+    const QString message = UnstorableCharacterMessage(bad->text());
+    QMessageBox::warning(this, windowTitle(), message);
+    updating_ = false;
+    ApplyTeamPage();
+    bad->setFocus();
+    return false;
+}
+
 void TeditorMain::ShowLoadProblems() {
     QStringList lines;
     if (!model_->LoadProblems().empty()) {
         lines << ToQString(GetText(kTxtDamagedFiles));
         for (const TLoadProblem& p : model_->LoadProblems())
-            lines << QStringLiteral("  ") + ToQString(p.path) + QStringLiteral(": ") + ToQString(p.message);
+            lines << QStringLiteral("  ") + PathToQt(p.path) + QStringLiteral(": ") + ToQString(p.message);
     }
     if (!model_->RefereeProblem().empty())
         lines << ToQString(Format(GetText(kTxtRefereeFileBad), {model_->RefereeProblem()}));
@@ -763,7 +867,10 @@ void TeditorMain::menuTeamEfectiveClick() {
 
 void TeditorMain::menuTeamRemoveClick() {
     if (!selectedTeam_ || !selectedTeam_->currentProvisory) return;
+    if (!Confirm(ToQString(Format(GetText(kTxtConfirmRemoveTeam), {selectedTeam_->attr.ShortName()}))))
+        return;
     TEditorTeam* team = selectedTeam_;
+    teamRemoved_ = true;
     selectedTeam_ = nullptr;
     selectedPlayer_ = nullptr;
     std::string failed;
@@ -818,6 +925,7 @@ void TeditorMain::menuPlayerStarClick() {
 
 void TeditorMain::MenuPlayerRemoveClick() {
     if (!selectedPlayer_) return;
+    if (!Confirm(ToQString(Format(GetText(kTxtConfirmRemovePlayer), {selectedPlayer_->attr.Name()})))) return;
     selectedPlayer_ = model_->RemovePlayer(selectedPlayer_);
     RefreshLists();
     ApplyTeamPage();
@@ -862,6 +970,7 @@ void TeditorMain::menuEditRefereeClick() {
 
 void TeditorMain::menuDeleteRefereeClick() {
     if (!selectedReferee_) return;
+    if (!Confirm(ToQString(Format(GetText(kTxtConfirmRemoveReferee), {selectedReferee_->Name()})))) return;
     const int index = model_->Referees().IndexOf(selectedReferee_);
     model_->DeleteReferee(selectedReferee_);
     const int count = model_->Referees().Count();
@@ -871,32 +980,29 @@ void TeditorMain::menuDeleteRefereeClick() {
 
 // ---- sorting ----
 
-void TeditorMain::hcAllTeamsSectionClick(int section) {
-    static const TEditorTeam prototype;
-    StableSortList(model_->Teams(), prototype.SortCompare(teams_->Caption(section)));
+template <class T> void TeditorMain::SortByHeader(TEditorListView* list, TKolList<T>& items, int section) {
+    static const T prototype;
+    items.Pack();
+    StableSortList(items, list->NextOrder(section, prototype.SortCompare(list->Caption(section))));
     RefreshLists();
+    list->view->scrollToTop();
+}
+
+void TeditorMain::hcAllTeamsSectionClick(int section) {
+    SortByHeader(teams_, model_->Teams(), section);
 }
 
 void TeditorMain::hcTeamPlayersSectionClick(int section) {
     if (!selectedTeam_) return;
-    static const TEditorPlayer prototype;
-    selectedTeam_->players.Pack();
-    StableSortList(selectedTeam_->players, prototype.SortCompare(teamPlayers_->Caption(section)));
-    RefreshLists();
+    SortByHeader(teamPlayers_, selectedTeam_->players, section);
 }
 
 void TeditorMain::hcAllPlayersSectionClick(int section) {
-    static const TEditorPlayer prototype;
-    model_->Players().Pack();
-    StableSortList(model_->Players(), prototype.SortCompare(allPlayers_->Caption(section)));
-    RefreshLists();
+    SortByHeader(allPlayers_, model_->Players(), section);
 }
 
 void TeditorMain::hcAllRefereesSectionClick(int section) {
-    static const TEditorReferee prototype;
-    model_->Referees().Pack();
-    StableSortList(model_->Referees(), prototype.SortCompare(referees_->Caption(section)));
-    RefreshLists();
+    SortByHeader(referees_, model_->Referees(), section);
 }
 
 // ---- tools ----
@@ -913,13 +1019,13 @@ void TeditorMain::webSiteBuildBtnClick() {
     bool ok = true;
     try {
         const TWebExportResult r = ExportWebSite(
-            model_->Teams(), model_->Options().webDirectory, DataDir(),
+            model_->Teams(), model_->Options().webDirectory, DataDir(), model_->Options().saveVersion,
             [](std::filesystem::file_time_type date) {
                 const auto sys = std::chrono::file_clock::to_sys(date);
                 const auto secs =
                     std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
                 return FromQString(
-                    QLocale::system().toString(QDateTime::fromSecsSinceEpoch(secs), QLocale::ShortFormat));
+                    QLocale().toString(QDateTime::fromSecsSinceEpoch(secs), QLocale::ShortFormat));
             });
         message = ToQString(Format(GetText(kTxtWebWritten), {r.folder}));
     } catch (const std::exception& e) {
@@ -956,11 +1062,30 @@ bool TeditorMain::exitBtnMouseDown() {
     return true;
 }
 
+bool TeditorMain::HasUnsavedChanges() const {
+    if (teamRemoved_ || model_->RefereesModified()) return true;
+    for (const TEditorTeam* t : model_->Teams())
+        if (t && t->NeedsWriting()) return true;
+    return false;
+}
+
+bool TeditorMain::exitWithoutSavingClick() {
+    if (HasUnsavedChanges() && !Confirm(ToQString(GetText(kTxtConfirmDiscard)))) return false;
+    discard_ = true;
+    close();
+    return true;
+}
+
+bool TeditorMain::Confirm(const QString& question) {
+    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool TeditorMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // The list keeps Delete and F2 for itself, so that no window-wide shortcut takes them first.
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_F2) &&
+        if ((key->key() == Qt::Key_Delete || (key->key() == Qt::Key_F2 && watched != teams_->view)) &&
             key->modifiers() == Qt::NoModifier) {
             key->accept();
             return true;
@@ -969,10 +1094,17 @@ bool TeditorMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool referees = watched == referees_->view;
+        const bool teams = watched == teams_->view;
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            referees ? menuDeleteRefereeClick() : MenuPlayerRemoveClick();
+            if (teams)
+                menuTeamRemoveClick();
+            else if (referees)
+                menuDeleteRefereeClick();
+            else
+                MenuPlayerRemoveClick();
             return true;
         }
+        if (teams) return QMainWindow::eventFilter(watched, event);
         if (key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier) {
             referees ? menuEditRefereeClick() : menuPlayerEditClick();
             return true;
@@ -983,7 +1115,8 @@ bool TeditorMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TeditorMain::closeEvent(QCloseEvent* event) {
     // Closing the window is the same exit: nothing is lost by a click on the window's close box.
-    if (saved_ || exitBtnMouseDown()) {
+    if (discard_ || saved_ || exitBtnMouseDown()) {
+        SaveGeometry();
         event->accept();
         return;
     }

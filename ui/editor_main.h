@@ -58,6 +58,12 @@ public:
     // Checks every team (the first invalid one is shown and stops the exit), saves, and closes the
     // window. False when the exit was refused or the save failed; the window then stays open.
     bool exitBtnMouseDown();
+    // Closes the window without writing anything; asks first when something was changed. False when the
+    // user chose to stay.
+    bool exitWithoutSavingClick();
+    // Whether anything would be written by a save: a changed, renamed, moved or removed team, or the
+    // referees.
+    bool HasUnsavedChanges() const;
 
     // Sorting by a click on a header section.
     void hcAllTeamsSectionClick(int section);
@@ -74,6 +80,8 @@ public:
     QLabel* StatusPanel(int index) const { return status_[index]; }
     QFrame* TeamPanel() const { return teamPanel_; }
     QAction* Action(const char* objectName) const;
+    // Where the window keeps its size between sessions (the program's settings unless a test names a file).
+    static void SetGeometryStore(const QString& iniPath);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +95,16 @@ private:
     void RefreshStatus();
     void UpdateActions();
     void ShowLoadProblems();
+    // Asks a yes/no question over the window; No is the default. True for Yes.
+    bool Confirm(const QString& question);
+    // Sorts one list by a header click: the first click on a column sorts by it, a second click reverses,
+    // the header shows which column and which way, and the list scrolls to its top.
+    template <class T> void SortByHeader(TEditorListView* list, TKolList<T>& items, int section);
+    // Checks the names typed on the team page; a character the files cannot hold is refused by name and
+    // the field shows the stored value again. False when refused.
+    bool TeamPageTextsStorable();
+    void RestoreGeometry();
+    void SaveGeometry() const;
     std::string DataDir() const { return model_->Options().dataDir; }
     QString FileDateText(const TEditorTeam& team) const;
 
@@ -97,6 +115,8 @@ private:
     std::string lastRefereeCountry_;
     bool updating_ = false;
     bool saved_ = false;
+    bool discard_ = false;
+    bool teamRemoved_ = false;
 
     TEditorListView* teams_ = nullptr;
     TEditorListView* teamPlayers_ = nullptr;

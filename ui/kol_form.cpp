@@ -2,6 +2,7 @@
 
 #include "foundation/texts.h"
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -86,7 +88,6 @@ int TextTag(const QObject* object) {
 
 void ApplyFormTexts(QWidget* form) {
     form->setWindowTitle(Caption(TextTag(form)));
-    form->move(0, 0);
     // Children come in creation order, each followed by its own children.
     for (QObject* o : form->findChildren<QObject*>()) {
         if (auto* w = qobject_cast<QWidget*>(o)) {
@@ -101,6 +102,11 @@ void ApplyFormTexts(QWidget* form) {
 
 TKolForm::TKolForm(int formTag, QWidget* parent) : QDialog(parent) {
     SetTextTag(this, formTag);
+}
+
+void TKolForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) CenterOverParent(this);
 }
 
 void TKolForm::ApplyTexts() {

@@ -19,7 +19,7 @@ int TextTag(const QObject* object);
 QLabel* TaggedLabel(QWidget* parent, int tag);
 
 // Applies the labels file's texts to a form and every widget, menu and action below it:
-// - the form: caption := caption text of its tag; it is placed at the top left of the screen;
+// - the form: caption := caption text of its tag (a TKolForm opens centred over its parent window);
 // - push and tool buttons, labels and plain frames with a tag above 0, and every group box (tag 0 gives an
 //   empty caption): caption and hint (tooltip) from the tag; a plain frame shows no caption, only the hint;
 // - graphic buttons (TTrevanButton) with a tag above 0: only the hint;
@@ -39,6 +39,7 @@ public:
     explicit TKolForm(int formTag, QWidget* parent = nullptr);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     // Each dialog calls this once at the end of its constructor, when all its widgets exist, and fills lists
     // of data (names, not text numbers) only afterwards.
     void ApplyTexts();

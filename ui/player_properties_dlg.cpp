@@ -6,6 +6,7 @@
 #include "foundation/texts.h"
 #include "ui/country_row_delegate.h"
 #include "ui/qt_text.h"
+#include "ui/storable_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,9 +88,12 @@ TPlayerPropertiesDlg::TPlayerPropertiesDlg(const TPlayerAttr& player, const std:
 }
 
 void TPlayerPropertiesDlg::accept() {
+    if (!CheckStorableTexts(this, {nameEdit_})) return;
     const std::string name = FromQString(nameEdit_->text());
     if (!TEditorModel::IsAcceptablePlayerName(name)) {
-        QMessageBox::warning(this, windowTitle(), ToQString(GetText(kTxtBadPlayerName)));
+        // What is wrong: no name at all, or a "*" in it.
+        QMessageBox::warning(this, windowTitle(),
+                             ToQString(GetText(name.empty() ? kTxtEmptyPlayerName : kTxtBadPlayerName)));
         nameEdit_->setFocus();
         return;
     }

@@ -1,6 +1,7 @@
 #include "ui/progress_dlg.h"
 
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -55,13 +56,7 @@ void TProgressDlg::SetPosition(int position) {
 
 void TProgressDlg::Start() {
     adjustSize();
-    const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
-    QRect area;
-    if (over && over->isVisible())
-        area = over->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid()) move(area.center() - rect().center());
+    CenterOverParent(this);
     show();
     raise();
     PaintNow();

@@ -1,7 +1,9 @@
 #include "ui/qt_text.h"
 
 #include "foundation/encoding.h"
+#include "foundation/file_helpers.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -11,6 +13,14 @@ QString ToQString(std::string_view cp1252) {
 
 std::string FromQString(const QString& text) {
     return Utf8ToCp1252(text.toStdString());
+}
+
+QString PathToQt(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(ToNativePath(path)));
+}
+
+std::string PathFromQt(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 namespace {

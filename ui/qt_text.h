@@ -12,6 +12,12 @@ QString ToQString(std::string_view cp1252);
 // Characters Windows-1252 cannot hold become '?'.
 std::string FromQString(const QString& text);
 
+// Paths are not texts: the core holds them as the file system's own bytes (UTF-8 here), never as
+// Windows-1252. These two are the one way a path crosses between Qt and the core, so a folder whose name
+// holds letters outside ASCII works on every route.
+QString PathToQt(const std::string& path);
+std::string PathFromQt(const QString& path);
+
 // A Windows colour value: red in the low byte, blue in the high byte. Negative values name the system's
 // own colours (0x80000000 + index); they map to the application palette (window text, window, highlight...).
 QColor ToQColor(TColor color);

@@ -5,6 +5,7 @@
 #include "editor/editor_texts.h"
 #include "ui/country_row_delegate.h"
 #include "ui/qt_text.h"
+#include "ui/storable_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -57,4 +58,9 @@ std::string TRefereeDlg::Name() const {
 
 std::string TRefereeDlg::Country() const {
     return FromQString(countryCombo_->currentData().toString());
+}
+
+void TRefereeDlg::accept() {
+    if (!CheckStorableTexts(this, {nameEdit_})) return;
+    TKolForm::accept();
 }

@@ -22,6 +22,9 @@ public:
     QComboBox* CountryCombo() const { return countryCombo_; }
     QPushButton* OKBtn() const { return okBtn_; }
 
+    // Refuses a name the referee file cannot hold.
+    void accept() override;
+
 private:
     QLineEdit* nameEdit_;
     QComboBox* countryCombo_;

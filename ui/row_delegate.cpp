@@ -154,7 +154,9 @@ void TRowDelegate::PaintRow(QPainter& painter, const QRect& rect, const std::str
             qreal cx = x + 1 + diameter / 2;
             if (flags & Qt::AlignRight) cx = area.right() - diameter / 2;
             painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.setPen(QPen(dot.darker(150), 1));
+            // On a dark row a white rim keeps a red or green dot readable.
+            const bool darkRow = brush.lightnessF() < 0.45;
+            painter.setPen(QPen(darkRow ? QColor(Qt::white) : dot.darker(150), darkRow ? 1.5 : 1));
             painter.setBrush(dot);
             painter.drawEllipse(QPointF(cx, cy), diameter / 2, diameter / 2);
             painter.setRenderHint(QPainter::Antialiasing, false);

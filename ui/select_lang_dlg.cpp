@@ -23,11 +23,9 @@ constexpr int kFlagWidth = 30;
 constexpr int kNameGap = 5; // between the flag and the name
 
 // A flag is shown only when its picture passes the checksum check.
-QPixmap LoadFlag(const std::string& gameDir, const std::string& flagCode) {
+QPixmap ScaledFlag(const std::string& gameDir, const std::string& flagCode) {
     if (flagCode.empty()) return {};
-    const TFlagFile flag = FlagFile(gameDir, flagCode);
-    if (!flag.exists) return {};
-    const QPixmap picture = LoadCheckedPicture(flag.path);
+    const QPixmap picture = LoadFlag(gameDir, flagCode);
     if (picture.isNull()) return {};
     return picture.scaled(kFlagWidth, kFlagHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
@@ -124,7 +122,7 @@ TSelectLangDlg::TSelectLangDlg(std::vector<TLangAvailable> languages, const std:
     setWindowTitle(QCoreApplication::applicationName());
     // The names are the languages' own, not text numbers: listed after the texts are applied.
     for (const TLangAvailable& lang : languages_) {
-        const QPixmap flag = LoadFlag(gameDir, lang.flagFile);
+        const QPixmap flag = ScaledFlag(gameDir, lang.flagFile);
         comboLanguage_->addItem(flag.isNull() ? QIcon() : QIcon(flag), ToQString(lang.name));
         comboLanguage_->setItemData(comboLanguage_->count() - 1, flag, kFlagRole);
     }

@@ -4,8 +4,10 @@
 #include "datafiles/team_attr.h"
 #include "editor/editor_texts.h"
 #include "foundation/picture_file.h"
+#include "ui/checked_picture.h"
 #include "ui/qt_text.h"
 #include "ui/set_country_dlg.h"
+#include "ui/storable_text.h"
 #include "ui/team_color_dlg.h"
 
 #include <QDialogButtonBox>
@@ -52,6 +54,7 @@ TteamPropertiesDlg::TteamPropertiesDlg(const TTeamProperties& props, const std::
     fileNameEdit_ = new QLineEdit(this);
     fileNameEdit_->setObjectName("fileNameEdit");
     fileNameEdit_->setMaxLength(static_cast<int>(TEditorModel::kFileNamePartWidth));
+    SetFileNameRules(fileNameEdit_);
 
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(levelBar_, 1);
@@ -101,10 +104,7 @@ TteamPropertiesDlg::TteamPropertiesDlg(const TTeamProperties& props, const std::
 void TteamPropertiesDlg::ShowCountry() {
     const TCountry* country = FindCountry(kFindByCode, props_.country);
     countryBtn_->setText(country ? ToQString(country->Name()) : ToQString(props_.country));
-    const TFlagFile flag = FlagFile(gameDir_, props_.country);
-    QPixmap pixmap;
-    if (flag.exists && CheckPictureFile(flag.path) == kPictureValid) pixmap.load(ToQString(flag.path));
-    countryBtn_->setIcon(QIcon(pixmap));
+    countryBtn_->setIcon(QIcon(LoadFlag(gameDir_, props_.country)));
 }
 
 void TteamPropertiesDlg::ShowColours() {
@@ -116,6 +116,7 @@ void TteamPropertiesDlg::ShowColours() {
 }
 
 void TteamPropertiesDlg::accept() {
+    if (!CheckStorableTexts(this, {nameEdit_, shortNameEdit_, coachEdit_, fileNameEdit_})) return;
     props_.name = FromQString(nameEdit_->text());
     props_.shortName = FromQString(shortNameEdit_->text());
     props_.coachName = FromQString(coachEdit_->text());

@@ -1,6 +1,7 @@
 #include "ui/wait_dlg.h"
 
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -41,13 +42,7 @@ TWaitDlg::TWaitDlg(QWidget* parent)
 void TWaitDlg::ShowMessage(const QString& message) {
     label_->setText(message);
     adjustSize();
-    const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
-    QRect area;
-    if (over && over->isVisible())
-        area = over->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid()) move(area.center() - rect().center());
+    CenterOverParent(this);
     show();
     raise();
     spin_->start();

@@ -8,7 +8,6 @@
 #include "datafiles/countries.h"
 #include "editor/editor_model.h"
 #include "editor/editor_options.h"
-#include "editor/list_sort.h"
 #include "editor/web_export.h"
 #include "foundation/encoding.h"
 #include "foundation/errors.h"
@@ -22,7 +21,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -90,7 +91,7 @@ int ExportWeb(const TArguments& args, const std::string& dataDir) {
     TEditorOptions options;
     ReadEditorOptions(store, options);
     options.dataDir = dataDir;
-    options.webDirectory = FromQString(QDir(args.exportWeb).absolutePath());
+    options.webDirectory = PathFromQt(QDir(args.exportWeb).absolutePath());
     try {
         // Country names come from the chosen language, or from the first one found when none is chosen or
         // the chosen one is gone.
@@ -102,16 +103,19 @@ int ExportWeb(const TArguments& args, const std::string& dataDir) {
         LoadCountriesFor(dataDir, code, true);
 
         TEditorModel model(options);
+        // The effective folder must be there and readable: a site without its teams is no export.
+        const std::string teamsFolder = model.FolderPath(false);
+        std::error_code ec;
+        std::filesystem::directory_iterator probe(teamsFolder, ec);
+        if (ec) throw EInOutError(teamsFolder + ": " + ec.message());
         model.LoadTeams();
         for (const TLoadProblem& p : model.LoadProblems())
-            std::cerr << "skipped " << p.path << ": " << p.message << std::endl;
-        // Grouped by country, as a click on the country column groups them in the window, so that every
-        // country has one page.
-        static const TEditorTeam prototype;
-        StableSortList(model.Teams(), prototype.SortCompare(GetText(586)));
-        const TWebExportResult r = ExportWebSite(model.Teams(), options.webDirectory, dataDir);
-        std::cout << "web pages written to " << r.folder << ": " << r.pages.size() << " pages, "
-                  << r.images.size() << " pictures" << std::endl;
+            std::cerr << "skipped " << Utf8(p.path) << ": " << Utf8(p.message) << std::endl;
+        // The export groups the teams by country code itself, whatever the language file says.
+        const TWebExportResult r =
+            ExportWebSite(model.Teams(), options.webDirectory, dataDir, options.saveVersion);
+        std::cout << "web pages written to " << Utf8(r.folder) << ": " << r.pages.size() << " pages, "
+                  << r.teamFiles.size() << " team files, " << r.images.size() << " pictures" << std::endl;
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "web export failed: " << Utf8(e.what()) << std::endl;
@@ -132,14 +136,14 @@ int main(int argc, char** argv) {
         QCoreApplication::setOrganizationName("Kolbrin");
         QCoreApplication::setApplicationName(kApplicationTitle);
         const QString dir = args.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.dataDir;
-        return ExportWeb(args, FromQString(QDir(dir).absolutePath()));
+        return ExportWeb(args, PathFromQt(QDir(dir).absolutePath()));
     }
 
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Kolbrin");
     QCoreApplication::setApplicationName(kApplicationTitle);
     QCoreApplication::setApplicationVersion(kVersion);
-    const std::string dataDir = FromQString(
+    const std::string dataDir = PathFromQt(
         QDir(args.dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.dataDir).absolutePath());
 
     TQSettingsStore store;
@@ -148,6 +152,8 @@ int main(int argc, char** argv) {
     language.select = [&] { return CanAskTheUser() ? SelectLanguage(dataDir) : std::string(); };
     language.open = [&](const std::string& code) {
         StartLanguage(dataDir, code);
+        // Dates and numbers in the window follow the chosen language, not the system's.
+        QLocale::setDefault(QLocale(QString::fromStdString(code)));
         LoadCountriesFor(dataDir, code, false);
     };
     language.report = [](const std::string& message) {

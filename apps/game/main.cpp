@@ -58,16 +58,16 @@ int main(int argc, char** argv) {
 
     // The log lives in the per-user data folder; without it the program runs on.
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    OpenLogFile(FromQString(userData), kApplicationTitle);
+    OpenLogFile(PathFromQt(userData), kApplicationTitle);
 
     TQSettingsStore store;
     TGameSettings& settings = GameSettings();
     // The game folder is written at every start, so a moved game folder is picked up by itself.
-    const std::string gameDir = FromQString(GameFolder(QCoreApplication::arguments()));
+    const std::string gameDir = PathFromQt(GameFolder(QCoreApplication::arguments()));
     WriteSetting(store, kSettingDirectory, gameDir);
     LoadSettings(store, settings);
-    settings.userDataDir = FromQString(userData);
-    QDir::setCurrent(ToQString(settings.directory));
+    settings.userDataDir = PathFromQt(userData);
+    QDir::setCurrent(PathToQt(settings.directory));
     SetBeepHandler([] { QApplication::beep(); }, [] { return GameSettings().sound; });
 
     store.Sync();

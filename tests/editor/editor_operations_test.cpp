@@ -2,6 +2,7 @@
 // properties, players moved and removed, teams removed, referees, and the duplicate analysis.
 #include "editor_test_support.h"
 
+#include "editor/list_sort.h"
 #include "editor/team_analysis.h"
 
 class EditorOperations : public EditorTestBase {
@@ -175,6 +176,12 @@ TEST_F(EditorOperations, TheAnalysisReportsRunsOfTeamsAndOfPlayersInEffectiveTea
     Write(false, "alfa2.kbt", MakeTeam("Alfa"));
     TEditorModel m(options_);
     m.LoadTeams();
+    // The user's order: reversed from the loaded one, which the search must leave alone.
+    StableSortList(m.Teams(), [](const TEditorTeam* a, const TEditorTeam* b) {
+        return a->attr.ShortName() >= b->attr.ShortName();
+    });
+    std::vector<const TEditorTeam*> teamOrder(m.Teams().begin(), m.Teams().end());
+    std::vector<const TEditorPlayer*> playerOrder(m.Players().begin(), m.Players().end());
     TEditorTeam* beta = FindTeam(m, "Beta");
     TEditorTeam* gama = FindTeam(m, "Gama");
     TPlayerAttr a = beta->players[5]->attr;
@@ -191,6 +198,7 @@ TEST_F(EditorOperations, TheAnalysisReportsRunsOfTeamsAndOfPlayersInEffectiveTea
     EXPECT_EQ(r.playerLines.size(), 14u * 3);
     for (const std::string& line : r.playerLines) EXPECT_EQ(line.find("Repetido"), std::string::npos);
     EXPECT_EQ(r.playerLines[0].rfind("\nO jogador ", 0), 0u);
-    // The lists are left sorted.
-    EXPECT_LE(m.Teams()[0]->attr.ShortName(), m.Teams()[1]->attr.ShortName());
+    // Both lists keep the user's order.
+    EXPECT_EQ(std::vector<const TEditorTeam*>(m.Teams().begin(), m.Teams().end()), teamOrder);
+    EXPECT_EQ(std::vector<const TEditorPlayer*>(m.Players().begin(), m.Players().end()), playerOrder);
 }

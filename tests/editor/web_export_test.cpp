@@ -1,5 +1,6 @@
-// The web export: the index of countries in rows of five, one page per country with one row per team,
-// provisory teams left out, and the pictures the pages name.
+// The web export: the index of countries in rows of five, one page per country code with one row per team
+// whatever the list's order, provisory teams left out, the team files the rows link to, and the pictures
+// the pages name.
 #include "editor_test_support.h"
 
 #include "editor/png_writer.h"
@@ -68,7 +69,7 @@ protected:
         return *model_;
     }
     TWebExportResult Export() {
-        return ExportWebSite(model_->Teams(), web_.string(), dir_.string(),
+        return ExportWebSite(model_->Teams(), web_.string(), dir_.string(), kDataFormat2002,
                              [](fs::file_time_type) { return "DATE"; });
     }
     fs::path web_;
@@ -116,16 +117,56 @@ TEST_F(WebExport, ExactlyFiveCountriesCloseTheirRow) {
     EXPECT_EQ(CountOf(index, "<TR>"), CountOf(index, "</TR>"));
 }
 
-TEST_F(WebExport, ACountryMetAgainIsWrittenAgainAndReplacesItsPage) {
+TEST_F(WebExport, ACountryIsOnePageWhateverTheListOrder) {
+    // Sorted by something else than the country (level, say): Portugal is met twice.
     Load({"POR:Um", "ESP:Dois", "POR:Tres"});
     const TWebExportResult r = Export();
     const std::string index = ReadText(web_ / "equipas" / "index.html");
-    EXPECT_EQ(CountOf(index, "HREF=\"POR.html\""), 2);
-    EXPECT_EQ(IndexRows(index), (std::vector<int>{3}));
-    EXPECT_EQ(std::count(r.pages.begin(), r.pages.end(), (web_ / "equipas" / "POR.html").string()), 2);
+    EXPECT_EQ(CountOf(index, "HREF=\"POR.html\""), 1);
+    EXPECT_EQ(IndexRows(index), (std::vector<int>{2}));
+    // Countries in code order: ESP before POR.
+    EXPECT_LT(index.find("HREF=\"ESP.html\""), index.find("HREF=\"POR.html\""));
+    EXPECT_EQ(r.pages, (std::vector<std::string>{(web_ / "equipas" / "ESP.html").string(),
+                                                 (web_ / "equipas" / "POR.html").string(),
+                                                 (web_ / "equipas" / "index.html").string()}));
+    // Both Portuguese teams on the one page, in list order.
     const std::string por = ReadText(web_ / "equipas" / "POR.html");
-    EXPECT_NE(por.find("Tres"), std::string::npos);
-    EXPECT_EQ(por.find("> Um<"), std::string::npos);
+    EXPECT_EQ(CountOf(por, "<TD WIDTH=\"70%\">"), 2);
+    ASSERT_NE(por.find("> Um<"), std::string::npos);
+    EXPECT_LT(por.find("> Um<"), por.find("> Tres<"));
+    EXPECT_EQ(por.find("Dois"), std::string::npos);
+}
+
+TEST_F(WebExport, EveryLinkedTeamFileIsWrittenBesideThePagesAsTheEditorHoldsIt) {
+    Load({"POR:Um", "ESP:~Dois"});
+    TEditorTeam* um = model_->Teams()[0];
+    model_->SetNames(*um, "Um Renovado FC", "Um Novo", um->coach->attr.Name());
+    const TWebExportResult r = Export();
+    ASSERT_EQ(r.teamFiles, (std::vector<std::string>{(web_ / "equipas" / "t10.kbt").string()}));
+    const TTeamFile written = TTeamFile::ReadFile(r.teamFiles[0], kDataFormat2002);
+    EXPECT_EQ(written.team.ShortName(), "Um Novo");
+    EXPECT_EQ(written.players.size(), 14u);
+    EXPECT_NE(ReadText(web_ / "equipas" / "POR.html").find("<A HREF=\"t10.kbt\">"), std::string::npos);
+    // The provisory team is neither listed nor published.
+    EXPECT_FALSE(fs::exists(web_ / "equipas" / "t11.kbt"));
+
+    // In the 98 format the file and the link take that format's extension.
+    const TWebExportResult old = ExportWebSite(model_->Teams(), web_.string(), dir_.string(), kDataFormat98);
+    ASSERT_EQ(old.teamFiles.size(), 1u);
+    EXPECT_EQ(fs::path(old.teamFiles[0]).filename(), "t10.kot");
+    EXPECT_EQ(TTeamFile::ReadFile(old.teamFiles[0], kDataFormat98).team.ShortName(), "Um Novo");
+    EXPECT_NE(ReadText(web_ / "equipas" / "POR.html").find("<A HREF=\"t10.kot\">"), std::string::npos);
+}
+
+TEST_F(WebExport, TheFolderIsReportedAsAnAbsolutePath) {
+    Load({"POR:Um"});
+    const fs::path before = fs::current_path();
+    fs::current_path(dir_);
+    const TWebExportResult r = ExportWebSite(model_->Teams(), "relative", ".", kDataFormat2002);
+    fs::current_path(before);
+    EXPECT_EQ(fs::path(r.folder), dir_ / "relative" / "equipas");
+    EXPECT_TRUE(fs::path(r.folder).is_absolute());
+    EXPECT_TRUE(fs::exists(dir_ / "relative" / "equipas" / "index.html"));
 }
 
 TEST_F(WebExport, WithoutEffectiveTeamsOnlyTheIndexIsWritten) {
@@ -166,7 +207,8 @@ TEST_F(WebExport, ADamagedCountryCodeNeverLeadsOutOfTheSite) {
 TEST_F(WebExport, AnUnwritableFolderIsAnError) {
     Load({"POR:Um"});
     std::ofstream(dir_ / "blocked") << "a file where the folder should be";
-    EXPECT_THROW(ExportWebSite(model_->Teams(), (dir_ / "blocked").string(), dir_.string()), EInOutError);
+    EXPECT_THROW(ExportWebSite(model_->Teams(), (dir_ / "blocked").string(), dir_.string(), kDataFormat2002),
+                 EInOutError);
 }
 
 TEST(PngWriter, ChunksCarryTheirLengthsAndChecksums) {

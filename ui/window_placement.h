@@ -1,0 +1,6 @@
+#pragma once
+// Where a window opens: every dialog of both programs opens centred over the window it belongs to, kept
+// inside that screen's free area; a window without a parent is centred on its screen.
+class QWidget;
+
+void CenterOverParent(QWidget* window);
