@@ -5,6 +5,7 @@
 #include "foundation/row_markup.h"
 #include "foundation/texts.h"
 #include "world/world.h"
+#include "world/world_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -123,18 +124,18 @@ std::string TCoach::GetListText(int mask) const {
                          std::to_string(leagueTitles + cupTitles));
     if (m & ccPrestige) row.Cell(kRowAlignRight, 60, std::to_string(prestige()));
     if (m & ccHireScore) row.Cell(kRowAlignRight, 60, std::to_string(hireScore));
-    if (m & ccHoliday) row.Cell(80, onHoliday ? GetText(207) : "");
+    if (m & ccHoliday) row.Cell(80, onHoliday ? GetText(kTxtOnHoliday) : "");
     return row.Text();
 }
 
 void TCoach::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
     const std::uint32_t m = static_cast<std::uint32_t>(a);
-    if (m & ccName) AddColumn(header, GetText(112), 140);
-    if (m & ccClub) AddColumn(header, GetText(32), 180);
+    if (m & ccName) AddColumn(header, GetText(kTxtColName), 140);
+    if (m & ccClub) AddColumn(header, GetText(kTxtColClub), 180);
     if (m & ccSatisfaction) AddColumn(header, "", 15);
-    if (m & ccTitles) AddColumn(header, GetText(138), 90);
-    if (m & ccPrestige) AddColumn(header, GetText(34), 60);
-    if (m & ccHireScore) AddColumn(header, GetText(316), 60);
-    if (m & ccHoliday) AddColumn(header, GetText(139), 80);
+    if (m & ccTitles) AddColumn(header, GetText(kTxtColTitles), 90);
+    if (m & ccPrestige) AddColumn(header, GetText(kTxtColPoints), 60);
+    if (m & ccHireScore) AddColumn(header, GetText(kTxtColRating), 60);
+    if (m & ccHoliday) AddColumn(header, GetText(kTxtColHoliday), 80);
 }

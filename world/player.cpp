@@ -8,6 +8,7 @@
 #include "foundation/texts.h"
 #include "world/team.h"
 #include "world/world.h"
+#include "world/world_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -242,7 +243,7 @@ std::string TPlayer::GetListTextEx3(int mask, int /*selectorA*/, int selectorB, 
     if (m & pcNationalityPlain) row.Cell(35, nationality());
     if (m & pcSaleState) {
         if (soldToTeamId > 0)
-            row.Cell(70, GetText(315));
+            row.Cell(70, GetText(kTxtSold));
         else if (askingPrice == 0 || retiring)
             row.Cell(70, std::string());
         else
@@ -263,21 +264,21 @@ std::string TPlayer::GetListTextEx3(int mask, int /*selectorA*/, int selectorB, 
 void TPlayer::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolbrinObject::SetupColumns(header, numbered, a, b);
     const std::uint32_t m = static_cast<std::uint32_t>(a);
-    if (m & pcPosition) AddColumn(header, GetText(111), 35);
-    if (m & pcName) AddColumn(header, GetText(112), 120);
-    if (m & pcLevel) AddColumn(header, GetText(114), (m & pcFormArrow) ? 50 : 40);
-    if (m & pcAge) AddColumn(header, GetText(118), 40);
-    if (m & pcSeasonGoals) AddColumn(header, GetText(113), 20);
-    if (m & pcCareerGoals) AddColumn(header, GetText(113), 20);
-    if (m & pcClub) AddColumn(header, GetText(32), 140);
-    if (m & pcNationality) AddColumn(header, GetText(117), 35);
-    if (m & pcNationalityPlain) AddColumn(header, GetText(117), 35);
-    if (m & pcSaleState) AddColumn(header, GetText(119), 70);
-    if (m & pcSalary) AddColumn(header, GetText(120), 50);
-    if (m & pcCardPoints) AddColumn(header, GetText(150), 30);
-    if (m & pcBehaviour) AddColumn(header, GetText(121), 90);
-    if (m & pcMarker1) AddColumn(header, GetText(115), 10);
-    if (m & pcMarker2) AddColumn(header, GetText(116), 10);
+    if (m & pcPosition) AddColumn(header, GetText(kTxtColPosition), 35);
+    if (m & pcName) AddColumn(header, GetText(kTxtColName), 120);
+    if (m & pcLevel) AddColumn(header, GetText(kTxtColLevel), (m & pcFormArrow) ? 50 : 40);
+    if (m & pcAge) AddColumn(header, GetText(kTxtColAge), 40);
+    if (m & pcSeasonGoals) AddColumn(header, GetText(kTxtColGoals), 20);
+    if (m & pcCareerGoals) AddColumn(header, GetText(kTxtColGoals), 20);
+    if (m & pcClub) AddColumn(header, GetText(kTxtColClub), 140);
+    if (m & pcNationality) AddColumn(header, GetText(kTxtColNationality), 35);
+    if (m & pcNationalityPlain) AddColumn(header, GetText(kTxtColNationality), 35);
+    if (m & pcSaleState) AddColumn(header, GetText(kTxtColPrice), 70);
+    if (m & pcSalary) AddColumn(header, GetText(kTxtColSalary), 50);
+    if (m & pcCardPoints) AddColumn(header, GetText(kTxtColCards), 30);
+    if (m & pcBehaviour) AddColumn(header, GetText(kTxtColBehaviour), 90);
+    if (m & pcMarker1) AddColumn(header, GetText(kTxtColMarker1), 10);
+    if (m & pcMarker2) AddColumn(header, GetText(kTxtColMarker2), 10);
 }
 
 std::string TPlayer::GetInfoText(int kind, const std::vector<std::string>& /*args*/) const {

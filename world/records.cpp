@@ -8,6 +8,7 @@
 #include "foundation/texts.h"
 #include "world/money_rules.h"
 #include "world/world.h"
+#include "world/world_texts.h"
 
 #include <algorithm>
 
@@ -44,11 +45,11 @@ std::string TLash::GetListText(int /*mask*/) const {
     const bool human = coach != nullptr && coach->isHuman;
     std::string text;
     if (dismissed)
-        text = Format(GetText(407), {coachName, TeamName(*world_, teamId)});
+        text = Format(GetText(kTxtCoachDismissed), {coachName, TeamName(*world_, teamId)});
     else if (teamId != 0)
-        text = Format(GetText(409), {coachName, TeamName(*world_, teamId)});
+        text = Format(GetText(kTxtCoachMoves), {coachName, TeamName(*world_, teamId)});
     else
-        text = Format(GetText(408), {coachName});
+        text = Format(GetText(kTxtCoachTakesOver), {coachName});
     return row.Cell(human ? kRowBoldOn : 0, 300, text).Text();
 }
 
@@ -61,7 +62,7 @@ void TLash::SetupColumns(TColumnList& header, bool numbered, int a, int b) const
 
 void THistoryEvent::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    AddColumn(header, GetText(89), 40);
+    AddColumn(header, GetText(kTxtColYear), 40);
     AddColumn(header, "", 300);
 }
 
@@ -118,8 +119,8 @@ std::string TLastResult::GetListTextEx(int /*mask*/, int selector) const {
     const int mine = selector == 0 ? homeGoals : awayGoals;
     const int theirs = selector == 0 ? awayGoals : homeGoals;
     std::string competitionName;
-    if (competition == 1) competitionName = GetText(31);
-    if (competition == 2) competitionName = GetText(94);
+    if (competition == 1) competitionName = GetText(kTxtCup);
+    if (competition == 2) competitionName = GetText(kTxtFriendly);
     const TReferee* referee = refereeId > 0 ? world_->RefereeById(refereeId) : nullptr;
     TRowMarkup row;
     row.Cell(40, std::to_string(season))
@@ -131,10 +132,10 @@ std::string TLastResult::GetListTextEx(int /*mask*/, int selector) const {
 
 void TLastResult::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    AddColumn(header, GetText(89), 40);
-    AddColumn(header, GetText(90), 40);
-    AddColumn(header, GetText(91), 50);
-    AddColumn(header, GetText(92), 200);
+    AddColumn(header, GetText(kTxtColYear), 40);
+    AddColumn(header, GetText(kTxtColScore), 40);
+    AddColumn(header, GetText(kTxtColCompetition), 50);
+    AddColumn(header, GetText(kTxtColReferee), 200);
 }
 
 // ---- TStadium ----
@@ -185,8 +186,8 @@ std::string TReferee::GetListText(int /*mask*/) const {
 
 void TReferee::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    AddColumn(header, GetText(92), 200);
-    AddColumn(header, GetText(117), 35);
+    AddColumn(header, GetText(kTxtColReferee), 200);
+    AddColumn(header, GetText(kTxtColNationality), 35);
 }
 
 // ---- TLastWinners ----
@@ -203,10 +204,10 @@ std::string TLastWinners::GetListText(int /*mask*/) const {
 
 void TLastWinners::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    AddColumn(header, GetText(89), 40);
-    AddColumn(header, GetText(109), 140);
+    AddColumn(header, GetText(kTxtColYear), 40);
+    AddColumn(header, GetText(kTxtColLeagueChampions), 140);
     AddColumn(header, "", 140);
-    AddColumn(header, GetText(110), 140);
+    AddColumn(header, GetText(kTxtColCupWinners), 140);
     AddColumn(header, "", 140);
 }
 
@@ -229,11 +230,11 @@ std::string TLastTransfer::GetListText(int /*mask*/) const {
 
 void TLastTransfer::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    AddColumn(header, GetText(111), 35);
-    AddColumn(header, GetText(112), 120);
-    AddColumn(header, GetText(114), 40);
-    AddColumn(header, GetText(118), 40);
-    AddColumn(header, GetText(32), 140);
-    AddColumn(header, GetText(32), 140);
-    AddColumn(header, GetText(119), 90);
+    AddColumn(header, GetText(kTxtColPosition), 35);
+    AddColumn(header, GetText(kTxtColName), 120);
+    AddColumn(header, GetText(kTxtColLevel), 40);
+    AddColumn(header, GetText(kTxtColAge), 40);
+    AddColumn(header, GetText(kTxtColClub), 140);
+    AddColumn(header, GetText(kTxtColClub), 140);
+    AddColumn(header, GetText(kTxtColPrice), 90);
 }

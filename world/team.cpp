@@ -11,6 +11,7 @@
 #include "world/calendar.h"
 #include "world/money_rules.h"
 #include "world/world.h"
+#include "world/world_texts.h"
 
 #include <algorithm>
 
@@ -287,7 +288,8 @@ std::string TTeam::GetListText(int mask) const {
     }
     if (mask & tcPoints) row.Cell(kRowAlignRight, 60, std::to_string(season.points));
     if (mask & tcPrestige) row.Cell(kRowAlignRight, 60, std::to_string(prestige()));
-    if (mask & tcPositionPoints) row.Cell(170, Format(GetText(405), {season.leaguePosition, season.points}));
+    if (mask & tcPositionPoints)
+        row.Cell(170, Format(GetText(kTxtPositionPoints), {season.leaguePosition, season.points}));
     if (mask & tcRecord)
         row.Cell(170, std::to_string(season.won) + " " + std::to_string(season.drawn) + " " +
                           std::to_string(season.lost) + " " + std::to_string(season.goalsFor) + ":" +
@@ -301,17 +303,17 @@ std::string TTeam::GetListText(int mask) const {
 
 void TTeam::SetupColumns(TColumnList& header, bool numbered, int a, int b) const {
     TKolObject::SetupColumns(header, numbered, a, b);
-    if (a & tcName) AddColumn(header, GetText(32), 180);
-    if (a & tcNameHuman) AddColumn(header, GetText(32), 140);
-    if (a & tcDivision) AddColumn(header, GetText(33), 130);
-    if (a & tcPoints) AddColumn(header, GetText(34), 60);
-    if (a & tcPrestige) AddColumn(header, GetText(34), 60);
-    if (a & tcPositionPoints) AddColumn(header, GetText(35), 170);
-    if (a & tcRecord) AddColumn(header, GetText(35), 170);
-    if (a & tcLoan) AddColumn(header, GetText(36), 80);
-    if (a & tcBalance) AddColumn(header, GetText(37), 100);
-    if (a & tcBoard) AddColumn(header, GetText(38), 100);
-    if (a & tcMorale) AddColumn(header, GetText(39), 100);
+    if (a & tcName) AddColumn(header, GetText(kTxtColClub), 180);
+    if (a & tcNameHuman) AddColumn(header, GetText(kTxtColClub), 140);
+    if (a & tcDivision) AddColumn(header, GetText(kTxtColDivision), 130);
+    if (a & tcPoints) AddColumn(header, GetText(kTxtColPoints), 60);
+    if (a & tcPrestige) AddColumn(header, GetText(kTxtColPoints), 60);
+    if (a & tcPositionPoints) AddColumn(header, GetText(kTxtColStandings), 170);
+    if (a & tcRecord) AddColumn(header, GetText(kTxtColStandings), 170);
+    if (a & tcLoan) AddColumn(header, GetText(kTxtColLoan), 80);
+    if (a & tcBalance) AddColumn(header, GetText(kTxtColBalance), 100);
+    if (a & tcBoard) AddColumn(header, GetText(kTxtColBoard), 100);
+    if (a & tcMorale) AddColumn(header, GetText(kTxtColMorale), 100);
 }
 
 TColor TTeam::TextColor() const {
