@@ -445,6 +445,10 @@ void TeditorMain::BuildPages() {
     buttons->addWidget(propertiesBtn);
     buttons->addWidget(coloursBtn);
     buttons->addWidget(errorsBtn_);
+    // The keyboard goes through the page as the eye reads it: row by row, then the buttons.
+    QWidget* order[] = {flagBtn_,      nameEdit_,     shortNameEdit_, coachEdit_, levelBar_,
+                        fileNameEdit_, propertiesBtn, coloursBtn,     errorsBtn_};
+    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     auto* panelLayout = new QVBoxLayout(teamPanel_);
     panelLayout->addLayout(top);
     panelLayout->addLayout(fields);

@@ -61,6 +61,9 @@ TPlayerPropertiesDlg::TPlayerPropertiesDlg(const TPlayerAttr& player, const std:
     form->addRow(QString(), starCheck_);
 
     okBtn_ = LayOutWithOkCancel(form, kTxtOK, kTxtCancel);
+    // The keyboard follows the rows of the form (the star box stands below the nationality).
+    QWidget::setTabOrder(behaviourCombo_, nationalityCombo_);
+    QWidget::setTabOrder(nationalityCombo_, starCheck_);
     ApplyTexts();
 
     // Data after the texts: the record's values and the country names.

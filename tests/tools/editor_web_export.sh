@@ -33,7 +33,7 @@ site=$tmp/web/equipas
 pages=$(find "$site" -maxdepth 1 -name '???.html' | wc -l)
 [ "$pages" -ge 8 ] || fail "only $pages country pages"
 
-# Every picture and page a page names exists (team files are links to the published files, not checked).
+# Every picture and page a page names exists (team files are checked below).
 for page in "$site"/*.html; do
     while IFS= read -r ref; do
         case $ref in
@@ -46,6 +46,52 @@ done
 # The cell count of the index: five countries to a row.
 cells=$(grep -c 'TD WIDTH="20%"' "$site/index.html")
 [ "$cells" -eq "$pages" ] || fail "index has $cells country cells for $pages pages"
+
+# Every effective team file is published beside the pages, and every page links only to those.
+teams=$(find "$build/bin/Teams" -maxdepth 1 -iname '*.kbt' | wc -l)
+published=$(find "$site" -maxdepth 1 -iname '*.kbt' | wc -l)
+[ "$published" -eq "$teams" ] || fail "$published team files published for $teams effective teams"
+for page in "$site"/???.html; do
+    while IFS= read -r ref; do
+        [ -f "$site/$ref" ] || fail "$(basename "$page") links to $ref, which is not in the site"
+    done < <(grep -o -E 'HREF="[^"]*\.(kbt|kot)"' "$page" | sed -E 's/^HREF="(.*)"$/\1/')
+done
+rows=$(cat "$site"/???.html | grep -c 'TD WIDTH="70%"')
+[ "$rows" -eq "$teams" ] || fail "$rows team rows for $teams effective teams"
+
+# The grouping is by country code, whatever the language file holds: with the country column's text
+# (586) missing from the labels file, every team is still listed once and every country once.
+bare=$tmp/bare
+mkdir -p "$bare/Int/en"
+for entry in CTRGROUP Icons "Provisory Teams" Teams Wallpapers flags referee.txe; do
+    [ -e "$build/bin/$entry" ] && ln -s "$build/bin/$entry" "$bare/$entry"
+done
+cp "$build/bin/Int/en/KOLB2002_02_en.kbl" "$bare/Int/en/"
+grep -v -P '^586\t' "$3/data/lang/en/labels.txt" >"$tmp/labels-586.txt"
+"$1" labels encode "$tmp/labels-586.txt" "$bare/Int/en/KOLB2002_01_en.kbl" >/dev/null || fail "labels encode failed"
+if XDG_CONFIG_HOME=$tmp/config-bare "$editor" --export-web "$tmp/web-bare" --data-dir "$bare" >"$tmp/out-bare" 2>&1; then
+    bare_rows=$(cat "$tmp/web-bare/equipas"/???.html | grep -c 'TD WIDTH="70%"')
+    bare_pages=$(find "$tmp/web-bare/equipas" -maxdepth 1 -name '???.html' | wc -l)
+    [ "$bare_rows" -eq "$teams" ] || fail "without text 586: $bare_rows team rows for $teams teams"
+    [ "$bare_pages" -eq "$pages" ] || fail "without text 586: $bare_pages country pages, $pages with it"
+else
+    fail "the export without text 586 failed: $(tail -n1 "$tmp/out-bare")"
+fi
+
+# A team folder that is missing, or is no folder, is reported and the export fails.
+for kind in missing file; do
+    broken=$tmp/broken-$kind
+    mkdir -p "$broken/Int"
+    cp -r "$build/bin/Int/en" "$broken/Int/"
+    [ $kind = file ] && echo "not a folder" >"$broken/Teams"
+    if XDG_CONFIG_HOME=$tmp/config-$kind "$editor" --export-web "$tmp/web-$kind" --data-dir "$broken" \
+        >"$tmp/out-$kind" 2>&1; then
+        fail "a $kind team folder gave exit 0"
+    else
+        grep -q "Teams" "$tmp/out-$kind" || fail "a $kind team folder: the message does not name it: $(cat "$tmp/out-$kind")"
+    fi
+    [ -f "$tmp/web-$kind/equipas/index.html" ] && fail "a $kind team folder still produced a site"
+done
 
 if command -v chromium >/dev/null 2>&1; then
     for page in index POR; do

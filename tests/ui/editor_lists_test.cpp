@@ -31,6 +31,13 @@ QStringList Rows(QListView* view) {
     for (int i = 0; i < view->model()->rowCount(); ++i) rows << view->model()->index(i, 0).data().toString();
     return rows;
 }
+// The widget Tab moves to from `w`.
+QWidget* NextTabStop(QWidget* w) {
+    QWidget* next = w->nextInFocusChain();
+    while (next != w && !((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisible()))
+        next = next->nextInFocusChain();
+    return next;
+}
 void ClickSection(QHeaderView* header, int section) {
     const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
                     header->height() / 2);
@@ -204,6 +211,17 @@ private slots:
         });
         w.menuEditRefereeClick();
         QCOMPARE(w.Model().Referees()[0]->Name(), std::string("M\xFCller"));
+    }
+
+    void tabFollowsTheTeamPage() {
+        TeditorMain w(OptionsFor(data_));
+        w.show();
+        w.SelectTeam(w.Model().Teams()[0]);
+        QWidget* field = w.TeamPanel()->findChild<QLineEdit*>("nameEdit");
+        QStringList order;
+        for (int i = 0; i < 4; ++i) order << (field = NextTabStop(field))->objectName();
+        // Row by row: short name and coach, then the level beside the country, then the file name.
+        QCOMPARE(order, (QStringList{"shortNameEdit", "coachEdit", "levelBar", "fileNameEdit"}));
     }
 
     void statusPanelsFitTheirTextsInBothLanguages() {

@@ -10,6 +10,7 @@
 #include "ui/analysis_dlg.h"
 #include "ui/cant_save_team_dlg.h"
 #include "ui/player_properties_dlg.h"
+#include "ui/qt_text.h"
 #include "ui/team_color_dlg.h"
 
 #include <QAbstractButton>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
@@ -78,6 +80,8 @@ private slots:
     void initTestCase() {
         OpenLabelsFile(KOLBRIN_BINARY_DIR "/bin/Int/en/KOLB2002_01_en.kbl");
         QVERIFY(LabelsFileIsOpen());
+        // The window keeps its size in a file of the test's own, not in the user's settings.
+        TeditorMain::SetGeometryStore(dir_.path() + "/geometry.ini");
     }
 
     void init() {
@@ -290,29 +294,57 @@ private slots:
             TEditorOptions o;
             o.dataDir = shipped;
             TeditorMain real(o);
-            real.resize(1200, 760);
             real.show();
-            real.SelectTeam(real.Model().Teams()[7]);
+            QVERIFY(QTest::qWaitForWindowExposed(&real));
+            // What the screen shows (the dialogs over the window too) when there is a real display, else
+            // the window's own picture.
+            const QString folder = QString::fromLocal8Bit(shots);
+            const auto shoot = [&](QWidget* window, const QString& name) {
+                QCoreApplication::processEvents();
+                QTest::qWait(150);
+                const bool display = QGuiApplication::platformName() == QLatin1String("xcb");
+                const QPixmap picture = display ? window->screen()->grabWindow(0) : window->grab();
+                QVERIFY(picture.save(folder + '/' + name));
+            };
+            // A club dark enough that its light text is what stands out: its selected row must still show.
+            TEditorTeam* dark = nullptr;
+            for (TEditorTeam* t : real.Model().Teams()) {
+                const QColor back = ToQColor(t->attr.Color2());
+                if (!dark && back.lightnessF() < 0.3 && real.Model().Teams().IndexOf(t) > 3) dark = t;
+            }
+            QVERIFY(dark);
+            real.SelectTeam(dark);
             real.SelectPlayer(real.SelectedTeam()->players[2]);
-            real.grab().save(QString::fromLocal8Bit(shots) + "/editor_team.png");
+            real.TeamsView()->setFocus();
+            shoot(&real, "editor_team.png");
             real.Pages()->setCurrentIndex(1);
-            real.grab().save(QString::fromLocal8Bit(shots) + "/editor_players.png");
+            shoot(&real, "editor_players.png");
             real.Pages()->setCurrentIndex(2);
-            real.grab().save(QString::fromLocal8Bit(shots) + "/editor_referees.png");
-            TTeamColorDlg colours(real.SelectedTeam()->attr.Color1(), real.SelectedTeam()->attr.Color2(),
-                                  "AD Arenosa");
-            colours.grab().save(QString::fromLocal8Bit(shots) + "/colour_dlg.png");
+            real.SelectReferee(real.Model().Referees()[3]);
+            shoot(&real, "editor_referees.png");
+            real.Pages()->setCurrentIndex(0);
             TAnalysisDlg analysis(real.Model());
             analysis.Run();
-            analysis.grab().save(QString::fromLocal8Bit(shots) + "/analysis_dlg.png");
+            analysis.grab().save(folder + "/analysis_dlg.png");
             for (int which = 0; which < 2; ++which) {
                 OnNextModal([&, which](QWidget* modal) {
-                    modal->grab().save(QString::fromLocal8Bit(shots) +
-                                       (which ? "/player_dlg.png" : "/team_dlg.png"));
+                    shoot(modal, which ? "player_dlg_over_window.png" : "team_dlg_over_window.png");
                     static_cast<QDialog*>(modal)->reject();
                 });
                 which ? real.menuPlayerEditClick() : real.menuTeamPropertiesClick();
             }
+            // The validity mark's explanation, as hovering over an invalid team shows it.
+            for (TEditorTeam* t : real.Model().Teams())
+                if (!t->valid) {
+                    real.SelectTeam(t);
+                    const QRect row = real.TeamsView()->visualRect(real.TeamsView()->currentIndex());
+                    QToolTip::showText(real.TeamsView()->viewport()->mapToGlobal(row.center()),
+                                       real.TeamsView()->currentIndex().data(Qt::ToolTipRole).toString(),
+                                       real.TeamsView());
+                    shoot(&real, "editor_invalid_tooltip.png");
+                    QToolTip::hideText();
+                    break;
+                }
         }
     }
 
