@@ -639,7 +639,7 @@ void TeditorMain::BuildMenus() {
     tools->addAction(Action("webSiteBuild"));
 
     // Delete and F2 act on the list that has the focus (see eventFilter): the referee list deletes and
-    // edits referees, the player lists players, the team list removes its team (Delete only).
+    // edits referees, the player lists players, the team list removes or edits its team.
     for (QListView* view : {teams_->view, teamPlayers_->view, allPlayers_->view, referees_->view})
         view->installEventFilter(this);
 
@@ -1089,7 +1089,7 @@ bool TeditorMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // The list keeps Delete and F2 for itself, so that no window-wide shortcut takes them first.
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Delete || (key->key() == Qt::Key_F2 && watched != teams_->view)) &&
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_F2) &&
             key->modifiers() == Qt::NoModifier) {
             key->accept();
             return true;
@@ -1097,20 +1097,16 @@ bool TeditorMain::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool referees = watched == referees_->view;
-        const bool teams = watched == teams_->view;
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            if (teams)
-                menuTeamRemoveClick();
-            else if (referees)
-                menuDeleteRefereeClick();
+        const bool del = key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier;
+        const bool edit = key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier;
+        if (del || edit) {
+            // Each list acts on its own kind: teams, referees or players.
+            if (watched == teams_->view)
+                del ? menuTeamRemoveClick() : menuTeamPropertiesClick();
+            else if (watched == referees_->view)
+                del ? menuDeleteRefereeClick() : menuEditRefereeClick();
             else
-                MenuPlayerRemoveClick();
-            return true;
-        }
-        if (teams) return QMainWindow::eventFilter(watched, event);
-        if (key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier) {
-            referees ? menuEditRefereeClick() : menuPlayerEditClick();
+                del ? MenuPlayerRemoveClick() : menuPlayerEditClick();
             return true;
         }
     }
