@@ -16,7 +16,7 @@ for scale in 1 1.5; do
     mkdir -p "$dir"
     # A settings folder of its own, so the window starts at its first-time size on this screen.
     XDG_CONFIG_HOME=$(mktemp -d) QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale KOLBRIN_SCREENSHOT_DIR=$dir \
-        xvfb-run -a -s '-screen 0 1366x768x24' "$test" shortcutsReachTheOperations >"$dir/run.log" 2>&1 ||
+        xvfb-run -a -s '-screen 0 1366x768x24' "$test" screenshots >"$dir/run.log" 2>&1 ||
         { echo "the window test failed at scale $scale: see $dir/run.log"; exit 1; }
     echo "scale $scale: $(ls "$dir"/*.png | wc -l) pictures in $dir"
 done

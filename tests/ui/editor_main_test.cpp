@@ -285,9 +285,13 @@ private slots:
         QTest::keyClick(w.RefereesView(), Qt::Key_Delete);
         QCOMPARE(w.Model().Referees().Count(), 0);
         QCOMPARE(w.SelectedTeam()->players.Count(), 13);
+    }
 
+    // Pictures for a person to look at (tests/screenshots/editor_screenshots.sh); skipped in a test run.
+    void screenshots() {
         const QByteArray shots = qgetenv("KOLBRIN_SCREENSHOT_DIR");
-        if (!shots.isEmpty()) {
+        if (shots.isEmpty()) QSKIP("KOLBRIN_SCREENSHOT_DIR is not set");
+        {
             // The shipped data folder, for a look at the window as a user sees it.
             const std::string shipped = KOLBRIN_BINARY_DIR "/bin";
             LoadCountriesOfLanguage(shipped, "en", [](const std::string&, const std::string&) {});
