@@ -1,11 +1,13 @@
 // The game program: settings, language, labels file and text slots, then the main window, which runs the
-// career. The game folder is the program's own folder unless --data-dir names another.
+// career. The game folder is the program's own folder unless --data-dir names another. With --headless the
+// career runs without windows (season/headless_run) before any Qt object exists.
 #include "foundation/encoding.h"
 #include "foundation/file_helpers.h"
 #include "foundation/kol_log.h"
 #include "foundation/languages.h"
 #include "foundation/settings.h"
 #include "foundation/texts.h"
+#include "season/headless_run.h"
 #include "ui/about_box.h"
 #include "ui/game_main_window.h"
 #include "ui/qsettings_store.h"
@@ -18,7 +20,11 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <filesystem>
 #include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 constexpr const char* kApplicationTitle = "Kolbrin 2002";
@@ -48,9 +54,19 @@ void Report(const std::string& message) {
     if (CanAskTheUser())
         QMessageBox::warning(nullptr, QCoreApplication::applicationName(), ToQString(message));
 }
+// The program's own folder, before Qt can tell it.
+std::string ProgramFolder(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0, ec);
+    return self.parent_path().string();
+}
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (WantsHeadless(args)) return RunHeadless(args, ProgramFolder(argv[0]), std::cout, std::cerr);
+
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Kolbrin");
     QCoreApplication::setApplicationName(kApplicationTitle);

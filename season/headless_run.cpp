@@ -1,0 +1,239 @@
+#include "season/headless_run.h"
+
+#include "datafiles/countries.h"
+#include "datafiles/country.h"
+#include "datafiles/record_fields.h"
+#include "foundation/encoding.h"
+#include "foundation/kol_random.h"
+#include "foundation/languages.h"
+#include "foundation/texts.h"
+#include "match/substitutions.h"
+#include "season/country_selection.h"
+#include "season/game_loop.h"
+#include "season/new_world.h"
+#include "season/season_report.h"
+#include "world/world.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+struct THeadlessOptions {
+    std::uint32_t seed = 0;
+    bool hasSeed = false;
+    int seasons = 1;
+    int humans = 0;
+    std::vector<std::string> countries;
+    std::string gameDir, load, save, report;
+};
+
+// A bad option: its message is the one line the run prints.
+class EBadOption : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+long long Number(const std::string& option, const std::string& text, long long low, long long high) {
+    std::size_t used = 0;
+    long long value = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || value < low || value > high)
+        throw EBadOption(option + " needs a whole number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ", not \"" + text + "\"");
+    return value;
+}
+
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (const char c : text + ",") {
+        if (c != ',') {
+            part += c;
+        } else if (!part.empty()) {
+            parts.push_back(part);
+            part.clear();
+        }
+    }
+    return parts;
+}
+
+THeadlessOptions ParseOptions(const std::vector<std::string>& args, const std::string& defaultGameDir) {
+    THeadlessOptions o;
+    o.gameDir = defaultGameDir;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool hasValue = false;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            hasValue = true;
+        }
+        if (name == "--headless") {
+            if (hasValue) throw EBadOption("--headless takes no value");
+            continue;
+        }
+        static const std::vector<std::string> withValue = {
+            "--seed", "--seasons", "--countries", "--humans", "--data-dir", "--load", "--save", "--report"};
+        if (std::find(withValue.begin(), withValue.end(), name) == withValue.end())
+            throw EBadOption("unknown option \"" + args[i] + "\"");
+        if (!hasValue) {
+            if (i + 1 >= args.size()) throw EBadOption(name + " needs a value");
+            value = args[++i];
+        }
+        if (name == "--seed") {
+            o.seed = static_cast<std::uint32_t>(Number(name, value, 0, 4294967295LL));
+            o.hasSeed = true;
+        } else if (name == "--seasons") {
+            o.seasons = static_cast<int>(Number(name, value, 1, 1000));
+        } else if (name == "--humans") {
+            o.humans = static_cast<int>(Number(name, value, 0, 6));
+        } else if (name == "--countries") {
+            o.countries = SplitList(value);
+            if (o.countries.empty()) throw EBadOption("--countries needs at least one country");
+        } else if (value.empty()) {
+            throw EBadOption(name + " needs a value");
+        } else if (name == "--data-dir") {
+            o.gameDir = value;
+        } else if (name == "--load") {
+            o.load = value;
+        } else if (name == "--save") {
+            o.save = value;
+        } else {
+            o.report = value;
+        }
+    }
+    if (!o.hasSeed) throw EBadOption("--seed N is required");
+    if (!o.load.empty() && (!o.countries.empty() || o.humans != 0))
+        throw EBadOption("--countries and --humans choose a new career and cannot go with --load");
+    return o;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+// The new career: every country of the team files, or those named; the human coaches enrolled.
+std::unique_ptr<TWorld> NewCareer(const THeadlessOptions& o) {
+    const std::vector<TScannedTeamFile> files = ScanTeamFolder(o.gameDir + "/Teams", kDataFormat2002);
+    TCountrySelection selection(CountTeamsByCountry(files));
+    if (o.countries.empty()) {
+        selection.SelectAll();
+    } else {
+        for (const std::string& wanted : o.countries) {
+            const std::string key = Upper(Utf8ToCp1252(wanted));
+            bool found = false;
+            for (std::size_t i = 0; i < selection.Countries().size(); ++i) {
+                const TCountry& country = *selection.Countries()[i];
+                if (Upper(country.Code()) != key && Upper(country.Name()) != key) continue;
+                if (!country.selected) selection.Toggle(static_cast<int>(i));
+                found = true;
+            }
+            if (!found)
+                throw EBadOption("no club of the country \"" + wanted + "\" in " + o.gameDir + "/Teams");
+        }
+    }
+    SetRandSeed(o.seed);
+    if (!selection.Confirm())
+        throw EBadOption("the chosen countries have " + std::to_string(selection.SelectedTeams()) +
+                         " clubs; a career needs at least " + std::to_string(TCountrySelection::kMinTeams));
+    auto world = std::make_unique<TWorld>();
+    TNewWorldSetup setup;
+    setup.teamFiles = &files;
+    setup.refereeFile = o.gameDir + "/referee.txe";
+    setup.seed = o.seed;
+    setup.year = 2002;
+    BuildNewWorld(*world, setup);
+    if (world->QuitRequested) {
+        const auto& messages = world->DefaultPort().Messages;
+        throw std::runtime_error(messages.empty() ? "the new career could not be built" : messages.back());
+    }
+    return world;
+}
+
+int Run(const THeadlessOptions& o, std::ostream& out) {
+    if (!std::filesystem::is_directory(o.gameDir)) throw EBadOption("no game folder " + o.gameDir);
+    // The texts and country names of the first language of the folder (English when it is there).
+    const std::vector<TLangAvailable> usable = FindLanguages(o.gameDir);
+    if (usable.empty()) throw EBadOption("no usable language in " + o.gameDir + "/Int");
+    std::string language = usable.front().code;
+    for (const TLangAvailable& l : usable)
+        if (l.code == "en") language = l.code;
+    OpenLabelsFile(LabelsFilePath(o.gameDir, language));
+    LoadCountriesOfLanguage(o.gameDir, language, [](const std::string&, const std::string&) {});
+
+    std::unique_ptr<THeadlessPort> port;
+    std::unique_ptr<TWorld> world;
+    if (o.load.empty()) {
+        world = NewCareer(o);
+    } else {
+        if (!std::filesystem::is_regular_file(o.load)) throw EBadOption("no saved game " + o.load);
+        world = TWorld::LoadGame(o.load);
+        SetRandSeed(o.seed);
+    }
+    port = std::make_unique<THeadlessPort>(*world);
+    InstallSubstitutionAutopilot(*port);
+    world->SetPort(*port);
+    if (o.load.empty()) {
+        for (int h = 1; h <= o.humans; ++h) port->HumanCoachNames.push_back("Coach " + std::to_string(h));
+        EnrolHumanCoaches(*world);
+        CreateStartEvents(*world);
+    }
+    world->GameFilePath = o.save;
+
+    TSeasonSteps steps = DefaultSeasonSteps();
+    // Without --save the game is written nowhere.
+    if (o.save.empty()) steps.saveGame = [](TWorld&) { return true; };
+    std::vector<TSeasonReport> reports;
+    for (int s = 0; s < o.seasons && !world->QuitRequested && !world->StopRequested; ++s) {
+        TSeasonReport report;
+        port->BeginSeason();
+        const auto start = std::chrono::steady_clock::now();
+        PlaySeason(*world, SeasonReportSteps(steps, *port, report));
+        report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        WriteSeasonText(out, report);
+        out.flush();
+        reports.push_back(report);
+    }
+    if (!o.report.empty()) {
+        std::ofstream file(o.report, std::ios::binary | std::ios::trunc);
+        if (file) WriteSeasonsJson(file, reports);
+        if (!file) throw std::runtime_error("the report " + o.report + " could not be written");
+    }
+    world.reset();
+    return 0;
+}
+
+} // namespace
+
+bool WantsHeadless(const std::vector<std::string>& args) {
+    return std::find(args.begin(), args.end(), std::string("--headless")) != args.end();
+}
+
+int RunHeadless(const std::vector<std::string>& args, const std::string& defaultGameDir, std::ostream& out,
+                std::ostream& err) {
+    try {
+        const THeadlessOptions options = ParseOptions(args, defaultGameDir);
+        const int result = Run(options, out);
+        CloseLabelsFile();
+        ResetCountries();
+        return result;
+    } catch (const std::exception& e) {
+        CloseLabelsFile();
+        ResetCountries();
+        err << "Kolbrin2002 --headless: " << Cp1252ToUtf8(e.what()) << std::endl;
+        return 2;
+    }
+}

@@ -1,0 +1,149 @@
+// The headless career: a seeded season of the shipped clubs sums up the same twice, its figures agree with
+// the world they come from, and bad options end the run with one line.
+#include "datafiles/countries.h"
+#include "datafiles/record_fields.h"
+#include "foundation/kol_random.h"
+#include "match/substitutions.h"
+#include "season/country_selection.h"
+#include "season/headless_run.h"
+#include "season/new_world.h"
+#include "season/season_report.h"
+#include "world/world.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const std::string kGameDir = std::string(KOLBRIN_BINARY_DIR) + "/bin";
+
+std::string WithoutTimes(const std::string& text) {
+    return std::regex_replace(text, std::regex("(Time taken: |\"seconds\": )[0-9.]+"), "$1-");
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST(SeasonReport, ASeededHeadlessSeasonReportsTheSameTwice) {
+    const std::string json =
+        (std::filesystem::temp_directory_path() / ("kolbrin_report_" + std::to_string(getpid()) + ".json"))
+            .string();
+    std::vector<std::string> texts, reports;
+    for (int run = 0; run < 2; ++run) {
+        std::ostringstream out, err;
+        const int rc = RunHeadless(
+            {"--headless", "--seed", "7", "--humans", "1", "--data-dir", kGameDir, "--report", json},
+            kGameDir, out, err);
+        ASSERT_EQ(rc, 0) << err.str();
+        EXPECT_EQ(err.str(), "");
+        texts.push_back(WithoutTimes(out.str()));
+        reports.push_back(WithoutTimes(ReadFile(json)));
+    }
+    EXPECT_EQ(texts[0], texts[1]);
+    EXPECT_EQ(reports[0], reports[1]);
+    EXPECT_NE(texts[0].find("Season 2002\n  Champion of league 1: "), std::string::npos) << texts[0];
+    EXPECT_NE(reports[0].find("\"season\": 2002"), std::string::npos) << reports[0];
+    std::filesystem::remove(json);
+}
+
+TEST(SeasonReport, TheFiguresOfASeasonAgreeWithTheWorld) {
+    LoadCountries(kGameDir, kGameDir + "/Int/en", "en", "", "",
+                  [](const std::string&, const std::string&) {});
+    const auto files = ScanTeamFolder(kGameDir + "/Teams", kDataFormat2002);
+    TCountrySelection selection(CountTeamsByCountry(files));
+    selection.SelectAll();
+    SetRandSeed(11);
+    ASSERT_TRUE(selection.Confirm());
+    TWorld world;
+    TNewWorldSetup setup;
+    setup.teamFiles = &files;
+    setup.refereeFile = kGameDir + "/referee.txe";
+    setup.seed = 11;
+    BuildNewWorld(world, setup);
+    ASSERT_EQ(world.AllTeams.Count(), 256);
+    THeadlessPort port(world);
+    InstallSubstitutionAutopilot(port);
+    world.SetPort(port);
+    CreateStartEvents(world);
+    TSeasonSteps steps = DefaultSeasonSteps();
+    steps.saveGame = [](TWorld&) { return true; };
+    TSeasonReport report;
+    port.BeginSeason();
+    ASSERT_EQ(world.LastTransfersList.Count(), 0);
+    PlaySeason(world, SeasonReportSteps(steps, port, report));
+
+    EXPECT_EQ(report.year, 2002);
+    // Four leagues of ten: 5 games a round for 18 rounds each; the cup of 256 clubs: 255 ties to one winner.
+    EXPECT_EQ(report.leagueGames, 4 * 5 * 18);
+    EXPECT_EQ(report.gamesWithCrowd, 4 * 5 * 18 + 255);
+    // The tables still hold the season after the end of season moved the clubs (pool clubs played none).
+    std::int64_t goals = 0, played = 0;
+    for (const TTeam* team : world.AllTeams) {
+        goals += team->season.goalsFor;
+        played += team->season.played;
+    }
+    EXPECT_EQ(report.leagueGoals, goals);
+    EXPECT_EQ(report.leagueGames * 2, played);
+    EXPECT_DOUBLE_EQ(report.GoalsPerGame(), static_cast<double>(goals) / (static_cast<double>(played) / 2));
+    EXPECT_GT(report.AverageAttendance(), 0);
+    // The champion read from the table is the one the end of season crowned.
+    ASSERT_EQ(report.champions.size(), 4u);
+    ASSERT_EQ(world.LastWinnersList.Count(), 1);
+    EXPECT_EQ(report.champions[0].club, world.TeamById(world.LastWinnersList.Last()->championId)->Name());
+    EXPECT_FALSE(report.cupWinner.club.empty());
+    // Every transfer of the season is counted once with its money: what the sellers booked as sales and
+    // the buyers as purchases.
+    std::int64_t sales = 0, purchases = 0;
+    for (const TTeam* team : world.AllTeams) {
+        sales += team->season.financeTotals[static_cast<std::size_t>(FinanceSlot(fcSales))];
+        purchases += team->season.financeTotals[static_cast<std::size_t>(FinanceSlot(fcPurchases))];
+    }
+    EXPECT_GT(report.transfers, TWorld::kLastTransfersLimit);
+    EXPECT_EQ(report.transferMoney, sales) << purchases;
+    int topGoals = 0;
+    for (const TPlayer* p : world.AllPlayers) topGoals = std::max(topGoals, p->season.runningGoals);
+    EXPECT_EQ(report.topScorerGoals, topGoals);
+    EXPECT_GT(report.yellowCards, 0);
+    ResetCountries();
+}
+
+TEST(SeasonReport, ABadOptionOrFileEndsTheRunWithOneLine) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--headless"},                                      // no seed
+        {"--headless", "--seed", "x7"},                      // not a number
+        {"--headless", "--seed", "7", "--seasons", "0"},     // out of range
+        {"--headless", "--seed", "7", "--humans", "7"},      // more than six
+        {"--headless", "--seed", "7", "--frobnicate"},       // unknown
+        {"--headless", "--seed", "7", "--save"},             // value missing
+        {"--headless", "--seed", "7", "--countries", "ZZZ"}, // no such country
+        {"--headless", "--seed", "7", "--load", kGameDir + "/no-such-game.kbg"},
+        {"--headless", "--seed", "7", "--load", kGameDir + "/referee.txe"}, // not a saved game
+        {"--headless", "--seed", "7", "--data-dir", kGameDir + "/no-such-folder"},
+    };
+    for (const auto& args : cases) {
+        std::vector<std::string> withDir = args;
+        if (std::find(args.begin(), args.end(), "--data-dir") == args.end()) {
+            withDir.push_back("--data-dir");
+            withDir.push_back(kGameDir);
+        }
+        std::ostringstream out, err;
+        EXPECT_EQ(RunHeadless(withDir, kGameDir, out, err), 2) << args.back();
+        EXPECT_EQ(out.str(), "") << args.back();
+        const std::string e = err.str();
+        EXPECT_TRUE(!e.empty() && e.find('\n') == e.size() - 1) << args.back() << ": " << e;
+    }
+}

@@ -1,0 +1,49 @@
+#!/bin/bash
+# The game program without a display: a seeded season of the shipped clubs prints its summary and writes
+# its JSON report; a bad option ends it with one line on the error stream and a non-zero exit code.
+# Arguments: <kolbrin-data> <build dir> <source dir>
+set -u
+build=$2
+game=$build/bin/Kolbrin2002
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+[ -x "$game" ] || { echo "FAIL: $game was not built"; exit 1; }
+
+# No window system at all: a Qt start would fail without one.
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
+
+# 1. One season.
+timeout 120 "$game" --headless --seed 7 --seasons 1 --data-dir "$build/bin" --report "$tmp/r.json" \
+    >"$tmp/out" 2>"$tmp/err"
+rc=$?
+[ $rc -eq 0 ] || fail "season: exit code $rc: $(cat "$tmp/err")"
+[ -s "$tmp/err" ] && fail "season: error stream not empty: $(cat "$tmp/err")"
+for line in "Season 2002" "Champion of league 1: " "Champion of league 4: " "Cup winner: " "Top scorer: " \
+    "Goals per league game: " "Average attendance: " "Transfers: " "Money of all clubs: " "Time taken: "; do
+    grep -qF "$line" "$tmp/out" || fail "season: \"$line\" missing from the summary"
+done
+[ "$(grep -c '^Season ' "$tmp/out")" -eq 1 ] || fail "season: not one summary block"
+grep -qF '"season": 2002' "$tmp/r.json" || fail "season: the JSON report has no season 2002"
+python3 -c 'import json,sys; r=json.load(open(sys.argv[1])); assert len(r)==1 and len(r[0]["champions"])==4' \
+    "$tmp/r.json" || fail "season: the JSON report does not parse as one season of four champions"
+
+# 2. Bad options: one line on stderr, nothing on stdout, a non-zero exit.
+bad() {
+    timeout 20 "$game" "$@" >"$tmp/bout" 2>"$tmp/berr"
+    local code=$?
+    [ $code -ne 0 ] || fail "$*: exit code 0"
+    [ "$(wc -l <"$tmp/berr")" -eq 1 ] || fail "$*: not one line on stderr: $(cat "$tmp/berr")"
+    [ -s "$tmp/bout" ] && fail "$*: output on stdout"
+}
+bad --headless --seed 7 --bogus
+bad --headless --seed seven
+bad --headless --seed 7 --data-dir "$build/bin" --load "$tmp/missing.kbg"
+
+[ $failures -eq 0 ] && echo "game headless: all checks passed"
+[ $failures -eq 0 ]
