@@ -29,6 +29,7 @@ struct THeadlessOptions {
     bool hasSeed = false;
     int seasons = 1;
     int humans = 0;
+    int stopBeforeRound = 0; // 0: play on
     std::vector<std::string> countries;
     std::string gameDir, load, save, report;
 };
@@ -83,8 +84,9 @@ THeadlessOptions ParseOptions(const std::vector<std::string>& args, const std::s
             if (hasValue) throw EBadOption("--headless takes no value");
             continue;
         }
-        static const std::vector<std::string> withValue = {
-            "--seed", "--seasons", "--countries", "--humans", "--data-dir", "--load", "--save", "--report"};
+        static const std::vector<std::string> withValue = {"--seed",   "--seasons",  "--countries",
+                                                           "--humans", "--data-dir", "--load",
+                                                           "--save",   "--report",   "--stop-before-round"};
         if (std::find(withValue.begin(), withValue.end(), name) == withValue.end())
             throw EBadOption("unknown option \"" + args[i] + "\"");
         if (!hasValue) {
@@ -96,6 +98,8 @@ THeadlessOptions ParseOptions(const std::vector<std::string>& args, const std::s
             o.hasSeed = true;
         } else if (name == "--seasons") {
             o.seasons = static_cast<int>(Number(name, value, 1, 1000));
+        } else if (name == "--stop-before-round") {
+            o.stopBeforeRound = static_cast<int>(Number(name, value, 1, 18));
         } else if (name == "--humans") {
             o.humans = static_cast<int>(Number(name, value, 0, 6));
         } else if (name == "--countries") {
@@ -114,6 +118,7 @@ THeadlessOptions ParseOptions(const std::vector<std::string>& args, const std::s
         }
     }
     if (!o.hasSeed) throw EBadOption("--seed N is required");
+    if (o.stopBeforeRound != 0 && o.save.empty()) throw EBadOption("--stop-before-round needs --save FILE");
     if (!o.load.empty() && (!o.countries.empty() || o.humans != 0))
         throw EBadOption("--countries and --humans choose a new career and cannot go with --load");
     return o;
@@ -192,6 +197,32 @@ int Run(const THeadlessOptions& o, std::ostream& out) {
         CreateStartEvents(*world);
     }
     world->GameFilePath = o.save;
+    // --stop-before-round: the first club screen of a human coach in that round saves the game as the
+    // screen opens (the club prepares again after a load) and ends the run.
+    bool stopped = false, savedAtStop = false;
+    if (o.stopBeforeRound != 0) {
+        bool human = false;
+        for (const TTeam* club : world->AllTeams) human = human || club->IsHumanRun();
+        if (!human) throw EBadOption("--stop-before-round needs a human coach (--humans 1 or more)");
+        TWorld& w = *world;
+        port->ClubScreenHook = [&w, &o, &stopped, &savedAtStop](TTeam& club) {
+            if (stopped || w.CurrentRound != o.stopBeforeRound) {
+                club.AutoLineup();
+                return;
+            }
+            bool league = true;
+            for (const TGame* game : w.RoundGames)
+                if (game != nullptr && (game->homeTeam == &club || game->awayTeam == &club)) {
+                    league = game->kind == gkLeague;
+                    break;
+                }
+            w.ResumeTeam = club.id;
+            w.LeagueRoundDone = !league;
+            stopped = true;
+            savedAtStop = w.SaveGame(o.save);
+            w.QuitRequested = true;
+        };
+    }
 
     TSeasonSteps steps = DefaultSeasonSteps();
     // Without --save the game is written nowhere.
@@ -203,6 +234,13 @@ int Run(const THeadlessOptions& o, std::ostream& out) {
         const auto start = std::chrono::steady_clock::now();
         PlaySeason(*world, SeasonReportSteps(steps, *port, report));
         report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (stopped) {
+            if (!savedAtStop)
+                throw std::runtime_error(port->Messages.empty() ? "the game could not be saved to " + o.save
+                                                                : port->Messages.back());
+            out << "Stopped before round " << o.stopBeforeRound << ": saved to " << o.save << "\n";
+            break;
+        }
         WriteSeasonText(out, report);
         out.flush();
         reports.push_back(report);
@@ -213,6 +251,9 @@ int Run(const THeadlessOptions& o, std::ostream& out) {
         if (!file) throw std::runtime_error("the report " + o.report + " could not be written");
     }
     world.reset();
+    if (o.stopBeforeRound != 0 && !stopped)
+        throw std::runtime_error("no club screen of a human coach came in round " +
+                                 std::to_string(o.stopBeforeRound) + " to stop at");
     return 0;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // A career played without windows from the command line:
 //   --headless --seed N [--seasons K] [--countries A,B,...] [--humans H] [--data-dir DIR] [--load FILE]
-//   [--save FILE] [--report FILE.json]
+//   [--save FILE] [--report FILE.json] [--stop-before-round R]
 // The clubs of the chosen countries (by code or name; all when none is given), H human coaches whose
 // decisions the autopilot takes as a computer club would, K seasons (1 by default), each summed up on
 // `out`; the same as JSON in the report file. A new career starts in 2002 with the seed; a loaded one goes
 // on from its file with the generator seeded. --save writes the game wherever the rules save it.
+// --stop-before-round R (with --save) saves at the first club screen of a human coach in round R and ends
+// the run, so the game can be loaded and played on from inside the round.
 #include <ostream>
 #include <string>
 #include <vector>

@@ -72,6 +72,7 @@ void THeadlessPort::BeginSeason() {
         redAtStart_ += p->career.redCards;
         injuriesAtStart_ += p->career.injuriesCount;
     }
+    fromRound_ = world_.ResumeTeam != 0 ? world_.CurrentRound : 1;
     lastTransfer_ = world_.LastTransfersList.Count() > 0 ? world_.LastTransfersList.Last() : nullptr;
 }
 
@@ -108,6 +109,7 @@ void THeadlessPort::ShowMatchday(TMatchdayTicker& matchday) {
 void THeadlessPort::ReadSeason(TSeasonReport& report) {
     CountNewTransfers();
     report.year = world_.SeasonYear;
+    report.fromRound = fromRound_;
     report.champions.clear();
     report.leagueGames = report.leagueGoals = 0;
     for (int d = 0; d < TDivision::kLeagueCount && d < world_.Divisions.Count(); ++d) {
@@ -165,7 +167,9 @@ TSeasonSteps SeasonReportSteps(TSeasonSteps steps, THeadlessPort& port, TSeasonR
 }
 
 void WriteSeasonText(std::ostream& out, const TSeasonReport& r) {
-    out << "Season " << r.year << "\n";
+    out << "Season " << r.year;
+    if (r.fromRound > 1) out << " (counted from round " << r.fromRound << ")";
+    out << "\n";
     for (std::size_t d = 0; d < r.champions.size(); ++d)
         out << "  Champion of league " << d + 1 << ": " << TitleText(r.champions[d]) << "\n";
     out << "  Cup winner: " << TitleText(r.cupWinner) << "\n";
@@ -185,7 +189,8 @@ void WriteSeasonsJson(std::ostream& out, const std::vector<TSeasonReport>& repor
     out << "[";
     for (std::size_t i = 0; i < reports.size(); ++i) {
         const TSeasonReport& r = reports[i];
-        out << (i == 0 ? "\n" : ",\n") << "  {\"season\": " << r.year << ", \"champions\": [";
+        out << (i == 0 ? "\n" : ",\n") << "  {\"season\": " << r.year << ", \"fromRound\": " << r.fromRound
+            << ", \"champions\": [";
         for (std::size_t d = 0; d < r.champions.size(); ++d)
             out << (d == 0 ? "" : ", ") << TitleJson(r.champions[d]);
         out << "], \"cupWinner\": " << TitleJson(r.cupWinner)

@@ -24,6 +24,7 @@ struct TSeasonTitle {
 
 struct TSeasonReport {
     std::int32_t year = 0;
+    int fromRound = 1; // a game loaded inside a season counts from its round on (the tables hold it all)
     std::vector<TSeasonTitle> champions; // leagues 1 to 4
     TSeasonTitle cupWinner;
     std::string topScorer, topScorerClub; // the first player in the world's order with the most goals
@@ -57,6 +58,7 @@ private:
     void CountNewTransfers();
     TWorld& world_;
     const TLastTransfer* lastTransfer_ = nullptr;
+    int fromRound_ = 1;
     std::int64_t transfers_ = 0, transferMoney_ = 0, games_ = 0, attendance_ = 0;
     std::int64_t yellowAtStart_ = 0, redAtStart_ = 0, injuriesAtStart_ = 0;
 };

@@ -133,6 +133,9 @@ TEST(SeasonReport, ABadOptionOrFileEndsTheRunWithOneLine) {
         {"--headless", "--seed", "7", "--load", kGameDir + "/no-such-game.kbg"},
         {"--headless", "--seed", "7", "--load", kGameDir + "/referee.txe"}, // not a saved game
         {"--headless", "--seed", "7", "--data-dir", kGameDir + "/no-such-folder"},
+        {"--headless", "--seed", "7", "--humans", "1", "--stop-before-round", "5"}, // nowhere to save
+        {"--headless", "--seed", "7", "--humans", "1", "--stop-before-round", "19", "--save", "/tmp/x.kbg"},
+        {"--headless", "--seed", "7", "--stop-before-round", "5", "--save", "/tmp/x.kbg"}, // no human coach
     };
     for (const auto& args : cases) {
         std::vector<std::string> withDir = args;

@@ -33,7 +33,21 @@ grep -qF '"season": 2002' "$tmp/r.json" || fail "season: the JSON report has no 
 python3 -c 'import json,sys; r=json.load(open(sys.argv[1])); assert len(r)==1 and len(r[0]["champions"])==4' \
     "$tmp/r.json" || fail "season: the JSON report does not parse as one season of four champions"
 
-# 2. Bad options: one line on stderr, nothing on stdout, a non-zero exit.
+# 2. Stopped inside round 6 (the league matchday is before the cup round) at a human coach's club screen,
+#    then loaded and played to the end of the season.
+timeout 120 "$game" --headless --seed 7 --humans 1 --stop-before-round 6 --save "$tmp/g.kbg" \
+    --data-dir "$build/bin" >"$tmp/sout" 2>"$tmp/serr"
+rc=$?
+[ $rc -eq 0 ] || fail "stop: exit code $rc: $(cat "$tmp/serr")"
+grep -qF "Stopped before round 6: saved to $tmp/g.kbg" "$tmp/sout" || fail "stop: $(cat "$tmp/sout")"
+[ -s "$tmp/g.kbg" ] || fail "stop: no saved game"
+timeout 120 "$game" --headless --seed 7 --load "$tmp/g.kbg" --data-dir "$build/bin" >"$tmp/lout" 2>"$tmp/lerr"
+rc=$?
+[ $rc -eq 0 ] || fail "load: exit code $rc: $(cat "$tmp/lerr")"
+grep -qF "Season 2002 (counted from round 6)" "$tmp/lout" && grep -qF "Cup winner: " "$tmp/lout" ||
+    fail "load: no summary of the season: $(cat "$tmp/lout")"
+
+# 3. Bad options: one line on stderr, nothing on stdout, a non-zero exit.
 bad() {
     timeout 20 "$game" "$@" >"$tmp/bout" 2>"$tmp/berr"
     local code=$?
