@@ -6,17 +6,33 @@
 
 #include <filesystem>
 
-TCountryGroupFile ReadCountryGroupFile(const std::vector<std::uint8_t>& bytes) {
+namespace {
+TCountryGroupFile ReadGroup(const std::vector<std::uint8_t>& bytes, const std::string* expectedHeader) {
+    if (bytes.size() > kMaxGroupFileSize)
+        ThrowInvalidFile("country group file: " + std::to_string(bytes.size()) + " bytes, at most " +
+                         std::to_string(kMaxGroupFileSize));
     TBinaryReader in(bytes);
     TCountryGroupFile file;
     try {
         file.header = in.CodedString(kGroupPasses);
+        if (expectedHeader && file.header != *expectedHeader)
+            ThrowInvalidFile("country group file: the first entry is not \"" + *expectedHeader + "\"");
         while (!in.AtEnd()) file.entries.push_back(in.CodedString(kGroupPasses));
     } catch (const EInOutError&) {
         ThrowInvalidFile("country group file: entry " + std::to_string(file.entries.size() + 1) +
                          " is cut short");
     }
     return file;
+}
+} // namespace
+
+TCountryGroupFile ReadCountryGroupFile(const std::vector<std::uint8_t>& bytes) {
+    return ReadGroup(bytes, nullptr);
+}
+
+TCountryGroupFile ReadCountryGroupFile(const std::vector<std::uint8_t>& bytes,
+                                       const std::string& expectedHeader) {
+    return ReadGroup(bytes, &expectedHeader);
 }
 
 std::vector<std::uint8_t> WriteCountryGroupFile(const std::string& header,
@@ -35,19 +51,17 @@ void WriteCountryGroupFilePath(const std::string& path, const std::string& heade
 TGroupLoadResult LoadCountryGroup(const std::string& path, const std::string& expectedHeader,
                                   TListOfBosmanCountries& group) {
     group.Clear();
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = ReadWholeFile(path);
-    } catch (const std::exception&) {
-        return TGroupLoadResult::NotFound;
-    }
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return TGroupLoadResult::NotFound;
     TCountryGroupFile file;
     try {
-        file = ReadCountryGroupFile(bytes);
+        file = ReadCountryGroupFile(ReadWholeFile(path, kMaxGroupFileSize), expectedHeader);
     } catch (const EInvalidFile&) {
         return TGroupLoadResult::Invalid;
+    } catch (const EInOutError&) {
+        // A folder, a pipe or a device under the file's name, or a file far too large.
+        return TGroupLoadResult::Invalid;
     }
-    if (file.header != expectedHeader) return TGroupLoadResult::Invalid;
     for (const std::string& entry : file.entries)
         if (TCountry* c = AllCountries().FindByCode(entry.substr(0, std::min<std::size_t>(entry.size(), 3))))
             group.Add(c);

@@ -37,7 +37,7 @@ void LoadCountryNames(const std::string& path, const std::string& langCode) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) throw EFileNotFound(path + " not found");
     try {
-        AddCountriesFromLines(ReadCountryNamesLines(ReadWholeFile(path)), langCode);
+        AddCountriesFromLines(ReadCountryNamesLines(ReadWholeFile(path, kMaxTextFileSize)), langCode);
     } catch (const EInvalidFile& e) {
         throw EInvalidFile(path + ": " + e.what());
     } catch (const EInOutError& e) {

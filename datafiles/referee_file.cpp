@@ -22,7 +22,7 @@ std::vector<TRefereeAttr> ReadRefereeFile(const std::vector<std::uint8_t>& bytes
 
 std::vector<TRefereeAttr> ReadRefereeFilePath(const std::string& path) {
     try {
-        return ReadRefereeFile(ReadWholeFile(path));
+        return ReadRefereeFile(ReadWholeFile(path, kMaxRecordFileSize));
     } catch (const EInvalidFile& e) {
         throw EInvalidFile(path + ": " + e.what());
     }

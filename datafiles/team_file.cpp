@@ -35,7 +35,7 @@ TTeamFile TTeamFile::Read(const std::vector<std::uint8_t>& bytes, int version, T
 
 TTeamFile TTeamFile::ReadFile(const std::string& path, int version, TTeamReadOptions options) {
     try {
-        return Read(ReadWholeFile(path), version, options);
+        return Read(ReadWholeFile(path, kMaxTeamFileSize), version, options);
     } catch (const EInvalidFile& e) {
         throw EInvalidFile(path + ": " + e.what());
     } catch (const EInOutError& e) {

@@ -6,14 +6,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 TBinaryReader::TBinaryReader(std::vector<std::uint8_t> data) : data_(std::move(data)) {}
 
-TBinaryReader TBinaryReader::FromFile(const std::string& path) {
-    return TBinaryReader(ReadWholeFile(path));
+TBinaryReader TBinaryReader::FromFile(const std::string& path, std::size_t maxSize) {
+    return TBinaryReader(ReadWholeFile(path, maxSize));
 }
 
 const std::uint8_t* TBinaryReader::Take(std::size_t count) {
@@ -125,47 +122,4 @@ void TBinaryWriter::Extended(long double v) {
 
 void TBinaryWriter::SaveToFile(const std::string& path) const {
     WriteWholeFile(path, data_);
-}
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw EInOutError("Cannot read " + path + ": it is a folder");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EInOutError("Cannot open " + path);
-    std::vector<std::uint8_t> data;
-    try {
-        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure& e) {
-        // The stream library throws on some read errors instead of setting badbit.
-        throw EInOutError("Cannot read " + path + ": " + e.what());
-    }
-    if (in.bad()) throw EInOutError("Cannot read " + path);
-    return data;
-}
-
-void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& data) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw EInOutError("Cannot write " + temp.string());
-        out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            throw EInOutError("Cannot write " + temp.string());
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw EInOutError("Cannot replace " + path + ": " + ec.message());
-    }
 }

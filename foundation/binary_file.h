@@ -2,6 +2,8 @@
 // Field-by-field reading and writing of the binary data files (team files, saved games, the referee and
 // group files): little-endian integers of 1, 2 or 4 bytes, coded short strings, 6- and 10-byte reals.
 // A read past the end raises EInOutError; callers decide whether that aborts a whole load.
+#include "foundation/file_io.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,8 +12,8 @@
 class TBinaryReader {
 public:
     explicit TBinaryReader(std::vector<std::uint8_t> data);
-    // Reads the whole file; EInOutError when it cannot be opened.
-    static TBinaryReader FromFile(const std::string& path);
+    // Reads the whole file (a regular file of at most maxSize bytes); EInOutError otherwise.
+    static TBinaryReader FromFile(const std::string& path, std::size_t maxSize = kMaxDataFileSize);
 
     std::uint8_t U8();
     std::int8_t I8();
@@ -60,15 +62,9 @@ public:
 
     const std::vector<std::uint8_t>& Data() const { return data_; }
     std::size_t Size() const { return data_.size(); }
-    // Writes the bytes to a temporary file in the same folder and renames it over `path`, so a failed
-    // write never destroys the file that was there. EInOutError on failure.
+    // WriteWholeFile: the file that was there survives a failed write. EInOutError on failure.
     void SaveToFile(const std::string& path) const;
 
 private:
     std::vector<std::uint8_t> data_;
 };
-
-// Reads a whole file into memory; EInOutError when it cannot be read.
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
-// Atomic write: temporary file beside the target, then rename over it. EInOutError on failure.
-void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& data);

@@ -1,10 +1,9 @@
 #include "foundation/picture_file.h"
 
 #include "foundation/encoding.h"
+#include "foundation/file_io.h"
 
 #include <exception>
-#include <fstream>
-#include <iterator>
 
 namespace {
 constexpr std::size_t kBlockSize = 2048;
@@ -50,12 +49,9 @@ std::vector<std::uint8_t> AppendPictureChecksum(std::string_view fileName,
 int CheckPictureFile(const std::string& path) {
     std::vector<std::uint8_t> data;
     try {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return kPictureUnreadable;
-        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) return kPictureUnreadable;
+        data = ReadWholeFile(path, kMaxPictureFileSize);
     } catch (const std::exception&) {
-        // A folder or a device under a picture's name: the stream library reports it by throwing.
+        // Missing, a folder, a pipe or a device under a picture's name, or far too large.
         return kPictureUnreadable;
     }
     if (data.size() < 5) return kPictureUnreadable;

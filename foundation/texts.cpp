@@ -1,6 +1,7 @@
 #include "foundation/texts.h"
 
 #include "foundation/errors.h"
+#include "foundation/file_io.h"
 #include "foundation/labels_line.h"
 
 #include <algorithm>
@@ -46,8 +47,12 @@ const TTextSlot* FindSlot(int number, std::size_t* index) {
 } // namespace
 
 TLabelsFile::TLabelsFile(const std::string& path) : path_(path) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) file_.open(path, std::ios::binary);
+    // A folder, a pipe or a device under the file's name, or a file far larger than any language's texts,
+    // is refused before a line is read.
+    try {
+        CheckReadableFile(path, kMaxTextFileSize);
+        file_.open(path, std::ios::binary);
+    } catch (const EInOutError&) {}
     if (!file_.is_open()) throw EFileNotFound(path + " not found or is invalid.");
 }
 

@@ -9,7 +9,8 @@
 
 class TLabelsFile {
 public:
-    // Raises EFileNotFound with path + " not found or is invalid." when the file cannot be opened.
+    // Raises EFileNotFound with path + " not found or is invalid." when the file cannot be opened, is not a
+    // regular file (a folder, a pipe, a device) or is larger than kMaxTextFileSize.
     explicit TLabelsFile(const std::string& path);
 
     // The decoded text of line n. Empty for a line that is exactly "X", for a line shorter than 3 characters

@@ -20,7 +20,7 @@ int Group(const CommandArgs& args) {
     if (args[0] != "dump") throw std::runtime_error(std::string("usage: kolbrin-data ") + kUsage);
     TCountryGroupFile file;
     try {
-        file = ReadCountryGroupFile(ReadWholeFile(args[1]));
+        file = ReadCountryGroupFile(ReadWholeFile(args[1], kMaxGroupFileSize));
     } catch (const EInvalidFile& e) {
         throw EInvalidFile(args[1] + ": " + e.what());
     }

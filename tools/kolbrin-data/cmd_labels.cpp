@@ -111,9 +111,9 @@ bool ConvertText(const std::string& utf8, std::string& out, std::string& reason)
 std::vector<SourceText> ReadSource(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = ReadWholeFile(path);
-    } catch (const std::exception&) {
-        throw std::runtime_error(path + ": cannot be read");
+        bytes = ReadWholeFile(path, kMaxTextFileSize);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(e.what());
     }
     std::vector<SourceText> texts;
     const std::vector<std::string> lines = SplitLines(bytes);
@@ -191,9 +191,9 @@ int Decode(const CommandArgs& args) {
     const std::string& path = args[1];
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = ReadWholeFile(path);
-    } catch (const std::exception&) {
-        throw std::runtime_error(path + ": cannot be read");
+        bytes = ReadWholeFile(path, kMaxTextFileSize);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(e.what());
     }
     const std::vector<std::string> lines = SplitLines(bytes);
     std::string out;

@@ -125,7 +125,7 @@ int Import(const CommandArgs& args) {
     RequireArgs(args, 3, kUsage);
     json j;
     try {
-        j = json::parse(ReadWholeFile(args[1]));
+        j = json::parse(ReadWholeFile(args[1], kMaxTextFileSize));
     } catch (const json::exception& e) {
         throw std::runtime_error(args[1] + ": not JSON: " + e.what());
     }
