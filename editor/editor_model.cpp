@@ -5,9 +5,12 @@
 #include "datafiles/team_file.h"
 #include "editor/file_names.h"
 #include "editor/list_sort.h"
+#include "editor/save_plan.h"
 #include "foundation/binary_file.h"
 #include "foundation/errors.h"
 #include "foundation/file_helpers.h"
+#include "foundation/file_io.h"
+#include "foundation/file_system.h"
 
 #include <algorithm>
 #include <ctime>
@@ -152,7 +155,16 @@ int TEditorModel::LoadFolder(bool provisory) {
     return count;
 }
 
+std::string TEditorModel::RelativePath(bool provisory, const std::string& fileName) {
+    return std::string(provisory ? kProvisoryFolder : kEffectiveFolder) + "/" + ToNativePath(fileName);
+}
+
 void TEditorModel::LoadTeams() {
+    // An interrupted save is finished (or its staged files dropped) before a folder is read, so that no
+    // club is read twice and no staged file lingers.
+    std::string dataDir = ToNativePath(options_.dataDir);
+    if (dataDir.empty()) dataDir = ".";
+    recoveryProblems_ = RecoverInterruptedSave(dataDir, {kEffectiveFolder, kProvisoryFolder});
     LoadFolder(false);
     LoadFolder(true);
     teams_.Pack();
@@ -322,17 +334,9 @@ void TEditorModel::SetNames(TEditorTeam& team, const std::string& name, const st
     ApplyTeamProperties(team, p);
 }
 
-bool TEditorModel::RemoveTeam(TEditorTeam* team, std::string& failedPath) {
-    bool deleted = true;
-    const std::string path = LoadedPath(*team);
-    if (!path.empty()) {
-        std::error_code ec;
-        fs::remove(path, ec);
-        if (ec) {
-            deleted = false;
-            failedPath = path;
-        }
-    }
+bool TEditorModel::RemoveTeam(TEditorTeam* team, std::string& /*failedPath*/) {
+    if (!team->loadedFileName.empty())
+        pendingRemovals_.push_back(RelativePath(team->loadedProvisory, team->loadedFileName));
     for (TEditorPlayer* p : team->players) players_.Remove(p);
     const int index = teams_.IndexOf(team);
     if (index >= 0)
@@ -340,7 +344,7 @@ bool TEditorModel::RemoveTeam(TEditorTeam* team, std::string& failedPath) {
     else
         delete team;
     RecheckAll();
-    return deleted;
+    return true;
 }
 
 // ---- players ----
@@ -445,93 +449,114 @@ void TEditorModel::DeleteReferee(TEditorReferee* referee) {
 
 // ---- saving on exit ----
 
-bool TEditorModel::SaveAll(std::string& message) {
-    struct TPlanned {
+bool TEditorModel::SaveTeams(std::string& message) {
+    struct TWrite {
         TEditorTeam* team;
-        fs::path target;
-        fs::path temp;
-        std::string oldPath; // the file to delete once the new one is in place; empty for none
-        bool pureMove;       // only the name or folder changed: the new file keeps the old date
-    };
-    std::vector<TPlanned> plan;
-    auto dropTemps = [&plan](std::size_t from) {
-        for (std::size_t i = from; i < plan.size(); ++i) {
-            std::error_code ec;
-            fs::remove(plan[i].temp, ec);
-        }
+        std::string target; // full path
+        std::string staged; // full path
+        bool pureMove;      // only the name or folder changed: the new file keeps the old date
     };
     teams_.Pack();
+    std::string dataDir = ToNativePath(options_.dataDir);
+    if (dataDir.empty()) dataDir = ".";
+    const std::string saveExtension = SaveExtension();
     const TFileDate today = Today();
 
-    // 1. Every new file is written in full beside its target first; nothing on disk is replaced yet.
-    try {
-        for (TEditorTeam* t : teams_) {
-            if (!t->NeedsWriting()) continue;
-            TPlanned p{t, fs::path(TargetPath(*t)), {}, {}, !t->modified};
-            p.temp = p.target;
-            p.temp += ".saving";
-            if (t->NameOrFolderChanged()) p.oldPath = LoadedPath(*t);
-            TTeamFile file = t->ToTeamFile();
-            if (!p.pureMove || !file.headerOk) file.StampHeader(options_.user, today);
-            std::error_code ec;
-            fs::create_directories(p.target.parent_path(), ec);
-            plan.push_back(p);
-            WriteWholeFile(p.temp.string(), file.Write(options_.saveVersion));
+    std::vector<TWrite> writes;
+    TSavePlan plan;
+    // Two teams written under one name, or a team written over a file that could not be read, would
+    // destroy a club: such a save is refused before anything is written.
+    std::set<std::string> targets;      // as the file system that ignores letter case sees them
+    std::set<std::string> exactTargets; // as this one sees them
+    for (TEditorTeam* t : teams_) {
+        const std::string name = FileNamePart(ToNativePath(t->currentFileName)) + "." + saveExtension;
+        exactTargets.insert(RelativePath(t->currentProvisory, name));
+        if (!targets.insert(Lower(RelativePath(t->currentProvisory, name))).second) {
+            message = "Two teams would be written to " + TargetPath(*t);
+            return false;
         }
+    }
+    for (const TLoadProblem& p : problems_)
+        if (targets.count(Lower(RelativePath(p.provisory, p.fileName)))) {
+            message = p.path + " could not be read; no team is written over it";
+            return false;
+        }
+    for (TEditorTeam* t : teams_) {
+        if (!t->NeedsWriting()) continue;
+        const std::string name = FileNamePart(ToNativePath(t->currentFileName)) + "." + saveExtension;
+        TWrite w{t, TargetPath(*t), TargetPath(*t) + kStagedSuffix, !t->modified};
+        TSaveMove move{RelativePath(t->currentProvisory, name) + kStagedSuffix,
+                       RelativePath(t->currentProvisory, name), w.pureMove && t->hasFileDate,
+                       t->fileDate.time_since_epoch().count()};
+        plan.moves.push_back(move);
+        if (t->NameOrFolderChanged() && !t->loadedFileName.empty())
+            plan.deletions.push_back(RelativePath(t->loadedProvisory, t->loadedFileName));
+        writes.push_back(w);
+    }
+    for (const std::string& removed : pendingRemovals_) plan.deletions.push_back(removed);
+    // A file now written under a name is never deleted as the old file of another team (two teams that
+    // swapped their names); where letter case is ignored, the carrying out sees that the names are one file.
+    std::erase_if(plan.deletions,
+                  [&exactTargets](const std::string& d) { return exactTargets.count(d) > 0; });
+    if (plan.Empty()) return true;
+
+    // 1. Every new file is written in full under its staged name; nothing on disk is replaced yet.
+    std::size_t staged = 0;
+    auto dropStaged = [&] {
+        for (std::size_t i = 0; i < staged; ++i) FileSystem().Remove(writes[i].staged);
+    };
+    try {
+        std::set<std::string> folders;
+        for (TWrite& w : writes) {
+            TTeamFile file = w.team->ToTeamFile();
+            if (!w.pureMove || !file.headerOk) file.StampHeader(options_.user, today);
+            std::error_code ec;
+            fs::create_directories(fs::path(w.target).parent_path(), ec);
+            // A staged file of an earlier attempt that failed is stale: this one replaces it.
+            FileSystem().Remove(w.staged);
+            WriteNewFile(w.staged, file.Write(options_.saveVersion), w.target);
+            ++staged;
+            folders.insert(FolderOfPath(w.target));
+        }
+        for (const std::string& folder : folders)
+            if (const int error = FileSystem().SyncFolder(folder))
+                throw EInOutError("Cannot write " + folder + ": " + SystemErrorText(error));
+        // 2. The plan: from here on the save is finished even if the program is killed.
+        WriteWholeFile(dataDir + "/" + kSavePlanFileName, [&plan] {
+            const std::string text = plan.Serialize();
+            return std::vector<std::uint8_t>(text.begin(), text.end());
+        }());
     } catch (const std::exception& e) {
-        dropTemps(0);
+        dropStaged();
         message = e.what();
         return false;
     }
+    // 3. Renames, deletions, and the plan removed.
+    if (!CarryOutSavePlan(dataDir, plan, message)) return false;
 
-    // 2. Each new file replaces its target in one rename.
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        TPlanned& p = plan[i];
-        std::error_code ec;
-        fs::rename(p.temp, p.target, ec);
-        if (ec) {
-            dropTemps(i);
-            message = p.target.string() + ": " + ec.message();
-            return false;
-        }
-        if (p.pureMove && p.team->hasFileDate) {
-            fs::last_write_time(p.target, p.team->fileDate, ec);
-        } else {
-            const auto date = fs::last_write_time(p.target, ec);
-            if (!ec) {
-                p.team->fileDate = date;
-                p.team->hasFileDate = true;
-            }
-        }
-    }
-
-    // 3. Only now the old files of renamed and moved teams go, unless another team has just been written
-    // under that name (two teams that swapped their names).
-    std::set<std::string> targets;
-    for (const TEditorTeam* t : teams_) targets.insert(TargetPath(*t));
-    std::string deleteFailures;
-    for (TPlanned& p : plan) {
-        TEditorTeam* t = p.team;
-        if (!p.oldPath.empty() && targets.count(p.oldPath) == 0) {
+    for (TWrite& w : writes) {
+        TEditorTeam* t = w.team;
+        if (!w.pureMove || !t->hasFileDate) {
             std::error_code ec;
-            const bool same = fs::equivalent(p.oldPath, p.target, ec);
-            if (!same) {
-                ec.clear();
-                fs::remove(p.oldPath, ec);
-                if (ec) deleteFailures += (deleteFailures.empty() ? "" : ", ") + p.oldPath;
+            const auto date = fs::last_write_time(w.target, ec);
+            if (!ec) {
+                t->fileDate = date;
+                t->hasFileDate = true;
             }
         }
-        t->loadedFileName = p.target.filename().string();
+        t->loadedFileName = fs::path(w.target).filename().string();
         t->currentFileName = t->loadedFileName;
         t->loadedProvisory = t->currentProvisory;
         t->modified = false;
     }
-    if (!deleteFailures.empty()) {
-        message = deleteFailures;
-        return false;
-    }
+    pendingRemovals_.clear();
+    return true;
+}
 
-    // 4. The referee file, when it was read or the referees were edited (an unread file is never emptied).
+bool TEditorModel::SaveAll(std::string& message) {
+    if (!SaveTeams(message)) return false;
+
+    // Then the referee file, when it was read or the referees were edited (an unread file is never emptied).
     if (refereesLoaded_ || refereesModified_) {
         std::vector<TRefereeAttr> list;
         for (const TEditorReferee* r : referees_)

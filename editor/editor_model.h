@@ -61,9 +61,11 @@ public:
     std::string TargetPath(const TEditorTeam& team) const;
 
     // ---- loading ----
-    // Reads the effective folder, then the provisory one, then sorts the teams. A file that cannot be read
-    // is listed in LoadProblems() and the scan goes on.
+    // Finishes or undoes an interrupted save (RecoverInterruptedSave), then reads the effective folder, then
+    // the provisory one, then sorts the teams. A file that cannot be read is listed in LoadProblems() and
+    // the scan goes on; a problem of the recovery is listed in RecoveryProblems().
     void LoadTeams();
+    const std::vector<std::string>& RecoveryProblems() const { return recoveryProblems_; }
     // One folder; the number of teams read.
     int LoadFolder(bool provisory);
     const std::vector<TLoadProblem>& LoadProblems() const { return problems_; }
@@ -99,9 +101,12 @@ public:
     void SetFileNamePart(TEditorTeam& team, const std::string& namePart);
     void SetNames(TEditorTeam& team, const std::string& name, const std::string& shortName,
                   const std::string& coachName);
-    // Deletes the team's file at once and drops the team with its players. Returns false when the file
-    // could not be deleted (failedPath then names it); the team is dropped all the same.
+    // Drops the team with its players. Its file is deleted by the next save, as every other change is
+    // written then; until then it stays on disk. Returns true (failedPath is not touched): a file that
+    // cannot be deleted is reported by SaveAll.
     bool RemoveTeam(TEditorTeam* team, std::string& failedPath);
+    // The files (relative to the data folder) the next save deletes for removed teams.
+    const std::vector<std::string>& PendingRemovals() const { return pendingRemovals_; }
 
     // ---- players ----
     // A new player for the team: the team's country and the position used last (not in the lists yet).
@@ -126,21 +131,28 @@ public:
     bool RefereesModified() const { return refereesModified_; }
 
     // ---- saving on exit ----
-    // Writes every team that needs it, then the referee file. New files are written in full before any old
-    // file is deleted, so an I/O failure leaves every original file in place. Returns false with
-    // `message` set on failure (the teams keep their state so the save can be tried again).
+    // Writes every team that needs it and deletes the files of removed, renamed and moved teams through a
+    // save plan (editor/save_plan.h), then the referee file. New files are written in full before anything
+    // on disk changes, so an I/O failure leaves every original file in place and a kill leaves a state the
+    // next LoadTeams finishes. Returns false with `message` set on failure (the teams keep their state so
+    // the save can be tried again).
     bool SaveAll(std::string& message);
 
 private:
     void Recheck(TEditorTeam& team);
     std::vector<std::string> OtherFileNames(const TEditorTeam& team) const;
     void MarkChanged(TEditorTeam& team);
+    // A path relative to the data folder: the folder's name and the file's name.
+    static std::string RelativePath(bool provisory, const std::string& fileName);
+    bool SaveTeams(std::string& message);
 
     TEditorOptions options_;
     TKolList<TEditorTeam> teams_{true};
     TKolList<TEditorPlayer> players_{false};
     TKolList<TEditorReferee> referees_{true};
     std::vector<TLoadProblem> problems_;
+    std::vector<std::string> recoveryProblems_;
+    std::vector<std::string> pendingRemovals_;
     bool refereesLoaded_ = false;
     bool refereesModified_ = false;
     std::string refereeProblem_;

@@ -3,6 +3,7 @@
 #include "editor_test_support.h"
 
 #include "editor/list_sort.h"
+#include "editor/save_plan.h"
 #include "editor/team_analysis.h"
 
 class EditorOperations : public EditorTestBase {
@@ -141,23 +142,55 @@ TEST_F(EditorOperations, EditingAndStarringAPlayerMarkOnlyRealChanges) {
     }
 }
 
-TEST_F(EditorOperations, RemovingATeamDeletesItsFileAndDropsItsPlayers) {
+TEST_F(EditorOperations, ARemovedTeamsFileGoesOnlyWhenTheEditorSaves) {
     std::string failed;
     EXPECT_TRUE(model_->RemoveTeam(gama_, failed));
-    EXPECT_FALSE(Exists(true, "gama.kbt"));
+    EXPECT_TRUE(Exists(true, "gama.kbt"));
     EXPECT_EQ(model_->Teams().Count(), 2);
     EXPECT_EQ(model_->Players().Count(), 28);
     for (TEditorPlayer* p : model_->Players()) EXPECT_NE(p->Team(), nullptr);
+    std::string message;
+    ASSERT_TRUE(model_->SaveAll(message)) << message;
+    EXPECT_FALSE(Exists(true, "gama.kbt"));
+    EXPECT_TRUE(model_->PendingRemovals().empty());
 }
 
-TEST_F(EditorOperations, AFailedDeletionIsReportedAndTheTeamStillLeaves) {
-    // A folder standing where the file was cannot be removed as a file.
+TEST_F(EditorOperations, ANewTeamUnderARemovedTeamsNameIsNotDeletedWithIt) {
+    std::string failed;
+    model_->RemoveTeam(gama_, failed);
+    auto team = model_->CreateTeam();
+    TTeamProperties props = model_->PropertiesOf(*team);
+    props.name = "Nova Gama";
+    props.shortName = "Nova";
+    props.fileNamePart = "gama";
+    model_->ApplyTeamProperties(*team, props);
+    model_->SetProvisory(*model_->AddTeam(std::move(team)), true);
+    std::string message;
+    ASSERT_TRUE(model_->SaveAll(message)) << message;
+    ASSERT_TRUE(Exists(true, "gama.kbt"));
+    EXPECT_EQ(TTeamFile::ReadFile(PathOf(true, "gama.kbt"), 2002).team.ShortName(), "Nova");
+}
+
+TEST_F(EditorOperations, AFailedDeletionIsReportedByTheSaveAndFinishedAtTheNextStart) {
+    std::string failed;
+    EXPECT_TRUE(model_->RemoveTeam(gama_, failed));
+    // A folder standing where the file was cannot be removed as a file, by any user.
     std::filesystem::remove(PathOf(true, "gama.kbt"));
     std::filesystem::create_directories(PathOf(true, "gama.kbt") + "/inside");
-    std::string failed;
-    EXPECT_FALSE(model_->RemoveTeam(gama_, failed));
-    EXPECT_EQ(failed, PathOf(true, "gama.kbt"));
+    std::string message;
+    EXPECT_FALSE(model_->SaveAll(message));
+    EXPECT_NE(message.find(PathOf(true, "gama.kbt") + ": "), std::string::npos) << message;
     EXPECT_EQ(model_->Teams().Count(), 2);
+    // The plan stays; once the way is clear the next start finishes the deletion.
+    EXPECT_TRUE(std::filesystem::exists(dir_ / kSavePlanFileName));
+    std::filesystem::remove_all(PathOf(true, "gama.kbt"));
+    Write(true, "gama.kbt", MakeTeam("Gama"));
+    TEditorModel next(options_);
+    next.LoadTeams();
+    EXPECT_TRUE(next.RecoveryProblems().empty());
+    EXPECT_FALSE(Exists(true, "gama.kbt"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / kSavePlanFileName));
+    EXPECT_EQ(next.Teams().Count(), 2);
 }
 
 TEST_F(EditorOperations, RefereesAreAddedEditedAndDeleted) {
