@@ -75,6 +75,47 @@ expect_error "import of a 41-character team name" "$tool" team import "$tmp/long
 expect_error "import of position 4" "$tool" team import "$tmp/pos.json" "$tmp/x.kbt"
 "$tool" team export "$first" | jq 'del(.coach)' >"$tmp/nocoach.json"
 expect_error "import without a coach" "$tool" team import "$tmp/nocoach.json" "$tmp/x.kbt"
+# Values the file cannot store are refused with the field and the allowed range, never stored changed.
+# One case per line: the jq edit, a TAB, the text the error must hold ("" for an edit that is accepted).
+while IFS=$'\t' read -r edit expected; do
+    "$tool" team export "$first" | jq "$edit" >"$tmp/v.json"
+    rm -f "$tmp/v.kbt"
+    if [ -z "$expected" ]; then
+        "$tool" team import "$tmp/v.json" "$tmp/v.kbt" 2>"$tmp/err" || fail "import of $edit: $(cat "$tmp/err")"
+        continue
+    fi
+    expect_error "import of $edit" "$tool" team import "$tmp/v.json" "$tmp/v.kbt"
+    grep -qF -- "$expected" "$tmp/err" || fail "import of $edit: expected \"$expected\", got: $(cat "$tmp/err")"
+    [ ! -e "$tmp/v.kbt" ] || fail "the refused import of $edit wrote a file"
+done <<'CASES'
+.header.saved |= (.year = 2003 | .month = 13 | .day = 1)	header.saved.month: 13 is outside 1..12
+.header.saved |= (.year = 2003 | .month = 12 | .day = 31)	
+.header.saved |= (.year = 2003 | .month = 1 | .day = 32)	header.saved.day: 32 is outside 1..31
+.header.saved |= (.year = 2003 | .month = 2 | .day = 29)	header.saved.day: 29 is outside 1..28
+.header.saved |= (.year = 2004 | .month = 2 | .day = 29)	
+.header.created |= (.year = 2100 | .month = 2 | .day = 29)	header.created.day: 29 is outside 1..28
+.header.saved |= (.year = 2830 | .month = 6 | .day = 1)	
+.header.saved |= (.year = 2831 | .month = 6 | .day = 1)	header.saved.year: 2831 is outside 1..2830
+.header.saved |= (.year = 99999 | .month = 6 | .day = 1)	header.saved.year: 99999 is outside 1..2830
+.header.saved.month = 1.5	header.saved.month: an integer expected
+.team.level = 2.5	team.level: an integer expected (0..255)
+.team.level = true	team.level: an integer expected (0..255)
+.team.level = 256	team.level: 256 is outside 0..255
+.team.color1 = 2147483648	team.color1: 2147483648 is outside -2147483648..2147483647
+.team.color1 = 2147483647	
+.team.color2 = -2147483649	team.color2: -2147483649 is outside -2147483648..2147483647
+.players[0].behaviour = 6	players[0]: behaviour 6 is outside 0..5
+.players[0].name = "Łukasz Żak"	players[0].name: the character "Ł" (U+0141) cannot be stored
+.players[0].name = "Zoë Œdipe €"	
+.team.name = "a\nb"	team.name: the control character U+000A is not allowed
+.coach.name = "a\u0000b"	coach.name: the control character U+0000 is not allowed
+.team.shortName = "a\u0085"	team.shortName: the control character U+0085 is not allowed
+CASES
+# jq keeps numbers as doubles: the largest 64-bit number is put in by hand (it once wrapped to -1).
+"$tool" team export "$first" | jq '.team.color1 = 123454321' | sed 's/123454321/18446744073709551615/' >"$tmp/v.json"
+expect_error "import of color1 2^64-1" "$tool" team import "$tmp/v.json" "$tmp/v.kbt"
+grep -qF "team.color1: 18446744073709551615 is outside -2147483648..2147483647" "$tmp/err" ||
+    fail "import of color1 2^64-1: $(cat "$tmp/err")"
 echo '{ not json' >"$tmp/bad.json"
 expect_error "import of a broken JSON" "$tool" team import "$tmp/bad.json" "$tmp/x.kbt"
 [ ! -e "$tmp/x.kbt" ] || fail "a refused import wrote a file"

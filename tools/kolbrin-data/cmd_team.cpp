@@ -44,11 +44,13 @@ template <class R>
 void RecordFromJson(R& record, const json& j, std::span<const TRecordField<R>> fields, int version,
                     const std::string& where) {
     if (!j.is_object()) JsonError(where, "an object expected");
-    TJsonFieldSource source(j);
+    TJsonFieldSource source(j, where);
+    source.RefuseControlCharacters(true);
     try {
         ReadRecordFields<R>(source, record, fields, version, where.c_str());
     } catch (const EInvalidFile& e) {
-        JsonError(where, e.what());
+        // The message names the field below `where` ("players[3].name: ...").
+        throw std::runtime_error(e.what());
     }
 }
 

@@ -7,6 +7,8 @@
 #include "foundation/record_fields.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -16,6 +18,26 @@ json DateToJson(const TScrambledDate& d) {
             {"month", date.month},
             {"day", date.day},
             {"raw", {d.words[0], d.words[1], d.words[2]}}};
+}
+
+std::string Range(std::int64_t minValue, std::int64_t maxValue) {
+    return std::to_string(minValue) + ".." + std::to_string(maxValue);
+}
+
+// Dates are stored as year x 23 + 432 in 16 bits: later years cannot be stored.
+constexpr int kMinStoredYear = 1;
+constexpr int kMaxStoredYear = (0xFFFF - 432) / 23;
+
+int DaysInMonth(std::int64_t year, std::int64_t month) {
+    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+std::string CodePointText(unsigned cp) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", cp);
+    return code;
 }
 
 std::string HexOfExtended(long double v) {
@@ -137,13 +159,17 @@ void TJsonFieldSink::EndRecord() {
 }
 
 // ---- Source ----
-TJsonFieldSource::TJsonFieldSource(const json& root) {
-    if (!root.is_object()) ThrowInvalidFile("an object expected");
-    stack_.push_back({&root, ""});
+TJsonFieldSource::TJsonFieldSource(const json& root, std::string path) {
+    if (!root.is_object()) ThrowInvalidFile((path.empty() ? "" : path + ": ") + "an object expected");
+    stack_.push_back({&root, std::move(path)});
 }
 
 void TJsonFieldSource::Fail(const std::string& where, const std::string& reason) const {
     ThrowInvalidFile(where + ": " + reason);
+}
+
+std::string TJsonFieldSource::Where(const char* name) const {
+    return stack_.back().path.empty() ? std::string(name) : stack_.back().path + "." + name;
 }
 
 const json& TJsonFieldSource::Field(const char* name) {
@@ -155,37 +181,52 @@ const json& TJsonFieldSource::Field(const char* name) {
     return (*top.node)[name];
 }
 
+// A JSON integer within [minValue, maxValue]: not a fraction, not true or false, and not a number beyond
+// 64 bits (which would wrap).
+std::int64_t TJsonFieldSource::Integer(const json& v, const std::string& where, std::int64_t minValue,
+                                       std::int64_t maxValue) const {
+    if (!v.is_number_integer()) Fail(where, "an integer expected (" + Range(minValue, maxValue) + ")");
+    if (v.is_number_unsigned() && v.get<std::uint64_t>() > static_cast<std::uint64_t>(maxValue))
+        Fail(where, std::to_string(v.get<std::uint64_t>()) + " is outside " + Range(minValue, maxValue));
+    const std::int64_t n = v.get<std::int64_t>();
+    if (n < minValue || n > maxValue)
+        Fail(where, std::to_string(n) + " is outside " + Range(minValue, maxValue));
+    return n;
+}
+
 std::int64_t TJsonFieldSource::Int(const char* name, TFieldKind kind) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path + "." + name;
-    if (!v.is_number_integer()) Fail(where, "an integer expected");
-    const std::int64_t n = v.get<std::int64_t>();
-    if (n < MinOfKind(kind) || n > MaxOfKind(kind))
-        Fail(where, std::to_string(n) + " does not fit its field");
-    return n;
+    return Integer(v, Where(name), MinOfKind(kind), MaxOfKind(kind));
 }
 
 std::vector<std::int64_t> TJsonFieldSource::IntArray(const char* name, TFieldKind kind, int count) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path + "." + name;
+    const std::string where = Where(name);
     if (!v.is_array() || v.size() != static_cast<std::size_t>(count))
         Fail(where, std::to_string(count) + " integers expected");
     std::vector<std::int64_t> values;
-    for (const json& e : v) {
-        if (!e.is_number_integer()) Fail(where, "an integer expected");
-        const std::int64_t n = e.get<std::int64_t>();
-        if (n < MinOfKind(kind) || n > MaxOfKind(kind))
-            Fail(where, std::to_string(n) + " does not fit its field");
-        values.push_back(n);
-    }
+    for (const json& e : v) values.push_back(Integer(e, where, MinOfKind(kind), MaxOfKind(kind)));
     return values;
 }
 
 std::string TJsonFieldSource::Text(const char* name, int width, int) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path + "." + name;
+    const std::string where = Where(name);
     if (!v.is_string()) Fail(where, "a text expected");
-    const std::string text = Utf8ToCp1252(v.get<std::string>());
+    const std::string utf8 = v.get<std::string>();
+    // Control characters (C0, DEL and the C1 range U+0080..U+009F) have no place in a name.
+    for (std::size_t i = 0; refuseControls_ && i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F)
+            Fail(where, "the control character " + CodePointText(c) + " is not allowed in a text");
+        if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0)
+            Fail(where, "the control character " + CodePointText(static_cast<unsigned char>(utf8[i + 1])) +
+                            " is not allowed in a text");
+    }
+    if (const auto bad = FirstNotInCp1252(utf8))
+        Fail(where, "the character \"" + bad->character + "\" (" + CodePointText(bad->codePoint) +
+                        ") cannot be stored: texts hold only Windows-1252 characters");
+    const std::string text = Utf8ToCp1252(utf8);
     if (width >= 0 && text.size() > static_cast<std::size_t>(width))
         Fail(where, std::to_string(text.size()) + " characters, at most " + std::to_string(width));
     return text;
@@ -208,7 +249,7 @@ std::string TJsonFieldSource::RawText(const char* name, std::size_t width, std::
 // The bytes beside a number are used while they still give that number, so an edited number wins.
 long double TJsonFieldSource::Real(const char* name, TFieldKind kind) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path + "." + name;
+    const std::string where = Where(name);
     if (!v.is_number()) Fail(where, "a number expected");
     const double shown = v.get<double>();
     if (!std::isfinite(shown)) Fail(where, "not a number");
@@ -230,7 +271,7 @@ long double TJsonFieldSource::Real(const char* name, TFieldKind kind) {
 
 std::string TJsonFieldSource::Bytes(const char* name, std::size_t count) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path + "." + name;
+    const std::string where = Where(name);
     if (!v.is_string()) Fail(where, "hex text expected");
     const std::string bytes = FromHex(v.get<std::string>(), where);
     if (bytes.size() != count) Fail(where, std::to_string(count) + " bytes expected");
@@ -239,17 +280,20 @@ std::string TJsonFieldSource::Bytes(const char* name, std::size_t count) {
 
 std::int64_t TJsonFieldSource::Date6(const char* name) {
     const json& j = Field(name);
-    const std::string where = stack_.back().path + "." + name;
+    const std::string where = Where(name);
     if (!j.is_object()) Fail(where, "a date must be an object with year, month and day");
-    TFileDate date;
-    try {
-        date = {j.at("year").get<int>(), j.at("month").get<int>(), j.at("day").get<int>()};
-    } catch (const json::exception&) {
-        Fail(where, "a date needs the integers year, month and day");
-    }
+    for (const char* part : {"year", "month", "day"})
+        if (!j.contains(part)) Fail(where + "." + part, "missing");
+    // Any 16-bit integer at first: a date kept by its raw words may show numbers no calendar has.
+    auto part = [&](const char* p) { return Integer(j[p], where + "." + p, INT64_MIN, INT64_MAX); };
+    const std::int64_t year = part("year"), month = part("month"), day = part("day");
+    const auto fits = [](std::int64_t v) { return v >= INT16_MIN && v <= INT16_MAX; };
+    const bool small = fits(year) && fits(month) && fits(day);
+    const TFileDate date{static_cast<int>(small ? year : 0), static_cast<int>(small ? month : 0),
+                         static_cast<int>(small ? day : 0)};
     // The raw words are kept when they still give the date shown, so an unedited date is written back as
-    // it was; an edited date is scrambled afresh.
-    if (j.contains("raw")) {
+    // it was; an edited date must be a calendar date the file can store, and is scrambled afresh.
+    if (j.contains("raw") && small) {
         const json& raw = j["raw"];
         if (!raw.is_array() || raw.size() != 3) Fail(where + ".raw", "three 16-bit words expected");
         TScrambledDate d;
@@ -260,6 +304,9 @@ std::int64_t TJsonFieldSource::Date6(const char* name) {
         }
         if (d.ToDate() == date) return d.Raw();
     }
+    Integer(j["year"], where + ".year", kMinStoredYear, kMaxStoredYear);
+    Integer(j["month"], where + ".month", 1, 12);
+    Integer(j["day"], where + ".day", 1, DaysInMonth(year, month));
     return TScrambledDate::FromDate(date).Raw();
 }
 
@@ -273,7 +320,7 @@ int TJsonFieldSource::BeginList(const char* name, std::size_t, int maxCount) {
 
 void TJsonFieldSource::BeginOpenList(const char* name) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path.empty() ? name : stack_.back().path + "." + name;
+    const std::string where = stack_.back().path.empty() ? name : Where(name);
     if (!v.is_array()) Fail(where, "an array expected");
     stack_.push_back({&v, where});
 }
@@ -299,7 +346,7 @@ void TJsonFieldSource::EndList() {
 
 void TJsonFieldSource::BeginRecord(const char* name) {
     const json& v = Field(name);
-    const std::string where = stack_.back().path.empty() ? name : stack_.back().path + "." + name;
+    const std::string where = stack_.back().path.empty() ? name : Where(name);
     if (!v.is_object()) Fail(where, "an object expected");
     stack_.push_back({&v, where});
 }

@@ -56,7 +56,8 @@ private:
 
 class TJsonFieldSource : public TFieldSource {
 public:
-    explicit TJsonFieldSource(const json& root);
+    // `path` names the root in messages ("players[3]"); fields below it are "players[3].name".
+    explicit TJsonFieldSource(const json& root, std::string path = {});
 
     std::int64_t Int(const char* name, TFieldKind kind) override;
     std::vector<std::int64_t> IntArray(const char* name, TFieldKind kind, int count) override;
@@ -74,6 +75,9 @@ public:
     void EndList() override;
     void BeginRecord(const char* name) override;
     void EndRecord() override;
+    // Texts holding control characters are refused (names and codes of a team file; a game file keeps
+    // line breaks in its texts). Characters outside Windows-1252 are always refused.
+    void RefuseControlCharacters(bool refuse) { refuseControls_ = refuse; }
     // The number of values read so far: where an import stopped.
     std::size_t Offset() const override { return read_; }
 
@@ -84,10 +88,14 @@ private:
         std::size_t next = 0; // arrays: the next entry
     };
     const json& Field(const char* name);
+    std::string Where(const char* name) const;
+    std::int64_t Integer(const json& v, const std::string& where, std::int64_t minValue,
+                         std::int64_t maxValue) const;
     [[noreturn]] void Fail(const std::string& where, const std::string& reason) const;
 
     std::vector<Level> stack_;
     std::size_t read_ = 0;
+    bool refuseControls_ = false;
 };
 
 // Hex text of bytes and back (EInvalidFile naming `where` on a bad text).
