@@ -149,6 +149,32 @@ rc=$?
 [ "$(wc -l <"$tmp/check.txt")" -eq 2 ] || fail "team check lines: $(cat "$tmp/check.txt")"
 grep -q '^bad.kbt 0x208 ' "$tmp/check.txt" || fail "bad.kbt not reported with 0x208: $(cat "$tmp/check.txt")"
 grep -q '^two.dots.kbt 0x400 ' "$tmp/check.txt" || fail "two.dots.kbt not reported with 0x400: $(cat "$tmp/check.txt")"
+# Odd entries named like team files are one line each and the others are still checked; names that differ
+# only in letter case collide.
+mkdir -p "$tmp/odd/Teams"
+cp "$tmp/cg/Teams/bad.kbt" "$first" "$tmp/odd/Teams/"
+cp "$first" "$tmp/odd/Teams/Good.kbt"
+cp "$first" "$tmp/odd/Teams/good.kbt"
+ln -s loop.kbt "$tmp/odd/Teams/loop.kbt"
+mkdir "$tmp/odd/Teams/folder.kbt"
+mkfifo "$tmp/odd/Teams/pipe.kot"
+timeout 20 "$tool" team check "$tmp/odd/Teams" --data "$tmp/cg" --lang "$lang" >"$tmp/check.txt" 2>"$tmp/err"
+rc=$?
+[ $rc -eq 1 ] || fail "team check over odd entries: exit code $rc, $(cat "$tmp/err")"
+while IFS= read -r line; do
+    grep -qxF -- "$line" "$tmp/check.txt" || fail "team check over odd entries lacks \"$line\": $(cat "$tmp/check.txt")"
+done <<'LINES'
+loop.kbt cannot be read: Too many levels of symbolic links
+folder.kbt not a team file: it is a folder
+pipe.kot not a team file: it is a pipe
+LINES
+grep -q '^bad.kbt 0x208 ' "$tmp/check.txt" || fail "bad.kbt not checked beside odd entries"
+grep -q '^Good.kbt 0x800 ' "$tmp/check.txt" && grep -q '^good.kbt 0x800 ' "$tmp/check.txt" ||
+    fail "Good.kbt and good.kbt do not collide: $(cat "$tmp/check.txt")"
+[ "$(wc -l <"$tmp/check.txt")" -eq 6 ] || fail "team check over odd entries: $(cat "$tmp/check.txt")"
+# A missing folder, or a file where the folder should be: one line and a non-zero exit.
+expect_error "team check of a missing folder" "$tool" team check "$tmp/none"
+expect_error "team check of a file" "$tool" team check "$first"
 # Without the language's labels file the flag names stand in.
 rm -f "$tmp/cg/Int/$lang/KOLB2002_01_$lang.kbl"
 "$tool" team check "$tmp/cg/Teams" --lang "$lang" | grep -q '^bad.kbt 0x208 TooFewPlayers; TooManyStars$' ||

@@ -11,6 +11,7 @@
 #include "datafiles/countries.h"
 #include "datafiles/team_check.h"
 #include "datafiles/team_file.h"
+#include "datafiles/team_folder_check.h"
 #include "foundation/encoding.h"
 #include "foundation/errors.h"
 #include "foundation/format_text.h"
@@ -159,7 +160,11 @@ int Check(const CommandArgs& args) {
         if (args[i] == "--data") gameDir = args[i + 1];
         if (args[i] == "--lang") lang = args[i + 1];
     }
-    if (!fs::is_directory(dir)) throw std::runtime_error(dir.string() + ": not a folder");
+    // The folder's own problem ends the command with its reason, before anything else is read.
+    std::error_code ec;
+    if (!fs::is_directory(fs::status(dir, ec)))
+        throw std::runtime_error(dir.string() +
+                                 (ec ? ": cannot read the folder: " + ec.message() : ": not a folder"));
     const fs::path langDir = gameDir / "Int" / lang;
     std::unique_ptr<TLabelsFile> labels;
     try {
@@ -178,36 +183,20 @@ int Check(const CommandArgs& args) {
                       std::fprintf(stderr, "kolbrin-data: %s: %s\n", caption.c_str(), text.c_str());
                   });
 
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        const std::string ext = entry.path().extension().string();
-        if (entry.is_regular_file() && (ext == ".kbt" || ext == ".kot"))
-            names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
     int invalid = 0;
-    for (const std::string& name : names) {
-        const std::string path = (dir / name).string();
-        TTeamFile f;
-        try {
-            f = TTeamFile::ReadFile(path, VersionOfPath(path));
-        } catch (const std::exception& e) {
-            std::printf("%s unreadable: %s\n", name.c_str(), e.what());
+    for (const TTeamFolderResult& r : CheckTeamFolder(dir.string())) {
+        if (!r.problem.empty()) {
+            std::printf("%s %s\n", r.name.c_str(), r.problem.c_str());
             ++invalid;
             continue;
         }
-        std::vector<std::string> others;
-        for (const std::string& n : names)
-            if (n != name) others.push_back(n);
-        std::vector<const TPlayerAttr*> players;
-        for (const TPlayerAttr& p : f.players) players.push_back(&p);
-        const std::uint32_t flags = ComputeTeamCheckFlags(f.team, players, &f.coach, name, others);
-        if (flags == 0) continue;
+        if (r.flags == 0) continue;
         ++invalid;
         std::string reasons;
-        for (const TTeamCheckReason& r : TeamCheckReasons())
-            if (flags & r.bit) reasons += (reasons.empty() ? "" : "; ") + ReasonText(r, labels.get());
-        std::printf("%s 0x%03X %s\n", name.c_str(), flags, reasons.c_str());
+        for (const TTeamCheckReason& reason : TeamCheckReasons())
+            if (r.flags & reason.bit)
+                reasons += (reasons.empty() ? "" : "; ") + ReasonText(reason, labels.get());
+        std::printf("%s 0x%03X %s\n", r.name.c_str(), r.flags, reasons.c_str());
     }
     return invalid ? 1 : 0;
 }
