@@ -11,8 +11,14 @@ void Run(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> bytes(data, data + size);
     ExpectOnlyCoreErrors([&] {
         const TCountryGroupFile file = ReadCountryGroupFile(bytes);
+        FuzzCheck(bytes.size() <= kMaxGroupFileSize, "a group file over the size limit is read");
         FuzzCheck(WriteCountryGroupFile(file.header, file.entries) == bytes,
                   "a group file read whole does not write back the same bytes");
+    });
+    // The header is compared before any entry: a file of another kind never gets as far as its entries.
+    ExpectOnlyCoreErrors([&] {
+        const TCountryGroupFile file = ReadCountryGroupFile(bytes, kBosmanHeader);
+        FuzzCheck(file.header == kBosmanHeader, "a group file with another header is read");
     });
 
     ResetCountries();
@@ -33,6 +39,13 @@ std::vector<TFuzzBytes> Seeds(const std::string& dataDir) {
     std::vector<TFuzzBytes> seeds;
     for (const std::string& file : FuzzSeedFiles(dataDir, "CTRGROUP", ".txe"))
         seeds.push_back(FuzzReadFile(file));
+    // Files at the size limit and one byte over it: the header, then long entries, then empty ones.
+    TFuzzBytes full =
+        WriteCountryGroupFile(kBosmanHeader, std::vector<std::string>(250, "POR" + std::string(250, 'x')));
+    full.resize(kMaxGroupFileSize, 0);
+    seeds.push_back(full);
+    full.push_back(0);
+    seeds.push_back(full);
     return seeds;
 }
 } // namespace

@@ -4,6 +4,7 @@
 #
 #   fuzz/run.sh [SECONDS] [TARGET...]
 #
+# Inputs may reach 65537 bytes: one more than the largest country group file a reader takes.
 # SECONDS defaults to 60 per program; without TARGET every fuzz program runs, one after the other.
 # Environment: BUILD_DIR (default <source>/build-fuzz), JOBS (default 2), NICE (default 10).
 # Crashes are left as crash-* files in <build>/fuzz-findings/<target>/; the script ends non-zero when a
@@ -50,7 +51,7 @@ for t in "${targets[@]}"; do
     fi
     echo "== fuzz_$t for ${SECONDS_EACH}s"
     nice -n "$NICE" "$program" "$corpus" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
-        -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" 2>"$findings/log.txt"
+        -max_len=65537 -print_final_stats=1 -artifact_prefix="$findings/" 2>"$findings/log.txt"
     rc=$?
     grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::new_units_added)" "$findings/log.txt"
     if [ $rc -ne 0 ]; then
