@@ -87,6 +87,8 @@ std::int32_t OfferForSale(TTeam& club, TPlayer& player) {
     club.salePlayerId = player.id;
     if (club.salePriceFactor > 0) club.salePriceFactor -= 0.1L;
     Auction(club, player, static_cast<std::int32_t>(price));
+    // Sold or not, he was offered this matchday: CanSell refuses him until the next one.
+    player.matchState.offeredThisMatchday = 1;
     return static_cast<std::int32_t>(price);
 }
 

@@ -10,6 +10,14 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The coach row's column of the board's mood at his club: the club row's board title, wide enough for it.
+constexpr int kBoardColumnText = 38;
+constexpr int kBoardColumnWidth = 50;
+
+} // namespace
+
 TCoach::TCoach(TWorld& world)
     : id(world.NewObjectId()), attr(std::make_unique<TCoachAttr>()), world_(world) {}
 
@@ -117,7 +125,7 @@ std::string TCoach::GetListText(int mask) const {
                                                     : colour == kRowRed ? kRowMarkBulletRed
                                                                         : kRowMarkBulletYellow));
         }
-        row.Cell(15, mark);
+        row.Cell(kBoardColumnWidth, mark);
     }
     if (m & ccTitles)
         row.Cell(90, std::to_string(leagueTitles) + " + " + std::to_string(cupTitles) + " = " +
@@ -133,7 +141,7 @@ void TCoach::SetupColumns(TColumnList& header, bool numbered, int a, int b) cons
     const std::uint32_t m = static_cast<std::uint32_t>(a);
     if (m & ccName) AddColumn(header, GetText(kTxtColName), 140);
     if (m & ccClub) AddColumn(header, GetText(kTxtColClub), 180);
-    if (m & ccSatisfaction) AddColumn(header, "", 15);
+    if (m & ccSatisfaction) AddColumn(header, GetText(kBoardColumnText), kBoardColumnWidth);
     if (m & ccTitles) AddColumn(header, GetText(kTxtColTitles), 90);
     if (m & ccPrestige) AddColumn(header, GetText(kTxtColPoints), 60);
     if (m & ccHireScore) AddColumn(header, GetText(kTxtColRating), 60);

@@ -52,9 +52,10 @@ void TDivision::GenerateRound(int matchday) {
     std::int64_t computerBalance = 0;
     for (const TTeam* team : teams)
         if (!team->HasHumanCoach()) computerBalance += team->balance();
-    // A division created without money (or in debt) has no share to measure: its clubs count as poor.
+    // A division whose clubs started without any money has no share to measure: its clubs count as poor.
+    // A division in debt keeps the quotient of its two sums.
     long double x =
-        totalBalance > 0 ? static_cast<long double>(computerBalance) / totalBalance : kMinWealthShare;
+        totalBalance != 0 ? static_cast<long double>(computerBalance) / totalBalance : kMinWealthShare;
     if (x < kMinWealthShare) x = kMinWealthShare;
     for (TTeam* team : teams) team->priceFactor = 0.9L * team->priceFactor + 0.1L * x;
 

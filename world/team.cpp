@@ -264,16 +264,6 @@ TColor TTeam::MoraleColour() const {
     return kRowRed;
 }
 
-namespace {
-
-std::uint8_t BulletFor(TColor colour) {
-    if (colour == kRowGreen) return kRowMarkBulletGreen;
-    if (colour == kRowRed) return kRowMarkBulletRed;
-    return kRowMarkBulletYellow;
-}
-
-} // namespace
-
 std::string TTeam::GetListText(int mask) const {
     TRowMarkup row;
     if (mask & tcName) row.Cell(180, ShortName());
@@ -296,8 +286,10 @@ std::string TTeam::GetListText(int mask) const {
                           std::to_string(season.goalsAgainst) + " " + std::to_string(season.points));
     if (mask & tcLoan) row.Cell(kRowAlignRight, 80, FormatThousands(loan, ' '));
     if (mask & tcBalance) row.Cell(kRowAlignRight, 100, FormatThousands(balance_, ' '));
-    if (mask & tcBoard) row.Cell(100, std::string(1, static_cast<char>(BulletFor(SatisfactionColour()))));
-    if (mask & tcMorale) row.Cell(100, std::string(1, static_cast<char>(BulletFor(MoraleColour()))));
+    // The board and morale columns carry their titles only: a club's row leaves them blank (the club
+    // screen shows the two moods by colour).
+    if (mask & tcBoard) row.Cell(100, std::string());
+    if (mask & tcMorale) row.Cell(100, std::string());
     return row.Text();
 }
 

@@ -137,7 +137,7 @@ void TTeam::ChangeCoach(int flags) {
         }
         newCoach->AddEvent(7, id);
     } else {
-        if (oldCoach != nullptr) oldCoach->AddEvent(2, 0);
+        if (oldCoach != nullptr) oldCoach->AddEvent(2, id);
         newCoach->AddEvent(1, id);
     }
 

@@ -16,14 +16,14 @@
 // it must never be compiled where one of those classes is incomplete. So none of those headers may
 // include this one; their .cpp files do.
 //
-// Where the rest lives: a club and its matchday management in team.h (squad, money, the computer's
-// decisions), a player in player.h, a coach in coach.h, divisions and the league table in division.h, a
-// club's fixtures in calendar.h, the round's games in game.h (created by game_factory.h, with the crowd
-// from attendance.h and the referee from referee_assignment.h), stadiums, referees and history records in
-// records.h, and every question to a person in user_port.h. The money
-// rules (tickets, loans, stadium works, the finance table) are in club/finance.h, the market's rules in
-// club/market.h and auctions in club/auction.h; the computer management calls them, so each rule has one
-// implementation whoever runs the club.
+// Where the rest lives: a club in team.h (squad, money, valuations, the automatic line-up), a player in
+// player.h, a coach in coach.h, divisions and the league table in division.h, a club's fixtures in
+// calendar.h, the round's games in game.h (created by game_factory.h, with the crowd from attendance.h and
+// the referee from referee_assignment.h), stadiums, referees and history records in records.h, the pure
+// money formulas in money_rules.h, and every question to a person in user_port.h. What a club decides
+// between matches sits one layer up, in club/: the computer management before a matchday
+// (club/computer_management.h), the money decisions (club/finance.h), the market (club/market.h) and
+// auctions (club/auction.h).
 #include "foundation/currency.h"
 #include "foundation/kol_list.h"
 #include "world/coach.h"

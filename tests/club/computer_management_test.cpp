@@ -73,6 +73,22 @@ TEST(TeamOfferForSale, OtherwiseAtFullPrice) {
     EXPECT_NEAR(static_cast<double>(club.salePriceFactor), 0.9, 1e-12);
 }
 
+TEST(TeamOfferForSale, AnUnsoldPlayerIsNotOfferedAgainThatMatchday) {
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha"); // alone in its world: nobody bids
+    FillSquad(club, 2, 24);
+    TPlayer& p = *club.PlayerAt(5);
+    ASSERT_EQ(club.CanSell(p), csMaySell);
+    OfferForSale(club, p);
+    EXPECT_EQ(p.Club(), &club);
+    EXPECT_EQ(p.matchState.offeredThisMatchday, 1);
+    EXPECT_EQ(club.CanSell(p), csOfferedThisMatchday);
+    // The next matchday's preparation clears the match block: he may be offered again.
+    world.CurrentRound = 1;
+    ComputerRound(club);
+    EXPECT_EQ(club.CanSell(p), csMaySell);
+}
+
 TEST(TeamRound, ResumeAndHumanScreen) {
     TWorld world;
     TTeam& human = MakeClub(world, "Alpha");

@@ -148,6 +148,9 @@ TEST(ClubCoachChange, AnUnemployedCoachTakesOver) {
     EXPECT_EQ(far.CurrentClub(), nullptr);
     ASSERT_EQ(old.events.Count(), 1);
     EXPECT_EQ(old.events[0]->kind, 2);
+    // The club he left, in the season of the change.
+    EXPECT_EQ(old.events[0]->otherId, club.id);
+    EXPECT_EQ(old.events[0]->season, 2003);
     ASSERT_EQ(near.events.Count(), 1);
     EXPECT_EQ(near.events[0]->kind, 1);
     EXPECT_EQ(near.events[0]->otherId, club.id);

@@ -113,6 +113,23 @@ TEST(DivisionRound, PriceFactorMovesTowardTheComputerClubsShareOfWealth) {
     EXPECT_EQ(w.top->totalBalance, 10000);
 }
 
+TEST(DivisionRound, ADivisionThatStartedInDebtKeepsTheQuotient) {
+    LeagueWorld w;
+    // Started 2 000 000 in debt; its ten computer clubs now owe 100 000 each: x = -1 000 000 / -2 000 000
+    // = 0.5, and every price factor moves from 1 to 0.9 + 0.1 x 0.5 = 0.95.
+    w.top->totalBalance = -2000000;
+    for (TTeam* t : w.clubs) t->SetBalance(-100000);
+    w.top->GenerateRound(2);
+    for (const TTeam* t : w.clubs) EXPECT_NEAR(static_cast<double>(t->priceFactor), 0.95, 1e-12);
+    // Clubs in credit against a debt at the start give a negative quotient: it counts as a tenth.
+    for (TTeam* t : w.clubs) {
+        t->priceFactor = 1.0L;
+        t->SetBalance(100000);
+    }
+    w.top->GenerateRound(3);
+    EXPECT_NEAR(static_cast<double>(w.clubs[0]->priceFactor), 0.91, 1e-12);
+}
+
 TEST(DivisionRound, ARoundDrawsTheRefereeOrderThenOneNumberPerCrowd) {
     LeagueWorld w;
     std::vector<TDrawRecord> draws;

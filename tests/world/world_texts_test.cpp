@@ -15,6 +15,9 @@ using namespace worldtest;
 namespace {
 
 const std::map<int, std::string> kTexts = {
+    {32, "Club"},
+    {38, "Board"},
+    {39, "Morale"},
     {43, "Suspended for %d games"},
     {45, "Suspended for %d game"},
     {107, "Hired by %s"},
@@ -90,4 +93,38 @@ TEST(WorldTexts, CoachChangeNewsAndHistory) {
     EXPECT_EQ(cells[0].text, "2005");
     EXPECT_EQ(cells[1].text, "Hired by Beta");
     EXPECT_EQ(ParseRowMarkup(a.events[1]->GetListText(0))[1].text, "Left his club");
+}
+
+TEST(WorldTexts, ClubRowBoardAndMoraleColumnsCarryTitlesOnly) {
+    TestLabels labels(kTexts);
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    club.SetSupportFactor(1.5L); // a happy board would be a green mark
+    TColumnList header;
+    club.SetupColumns(header, false, tcName | tcBoard | tcMorale, 0);
+    ASSERT_EQ(header.size(), 3u);
+    EXPECT_EQ(header[1], (TColumnSpec{"Board", 100}));
+    EXPECT_EQ(header[2], (TColumnSpec{"Morale", 100}));
+    const auto cells = ParseRowMarkup(club.GetListText(tcName | tcBoard | tcMorale));
+    ASSERT_EQ(cells.size(), 3u);
+    EXPECT_EQ(cells[0].text, "Alpha");
+    EXPECT_EQ(cells[1], (TRowCell{0, 100, ""}));
+    EXPECT_EQ(cells[2], (TRowCell{0, 100, ""}));
+}
+
+TEST(WorldTexts, CoachRowBoardColumnHasItsTitle) {
+    TestLabels labels(kTexts);
+    TWorld world;
+    TTeam& club = MakeClub(world, "Alpha");
+    club.SetSupportFactor(1.5L);
+    const TCoach& coach = *club.coach;
+    TColumnList header;
+    coach.SetupColumns(header, false, ccClub | ccSatisfaction, 0);
+    ASSERT_EQ(header.size(), 2u);
+    EXPECT_EQ(header[0], (TColumnSpec{"Club", 180}));
+    EXPECT_EQ(header[1], (TColumnSpec{"Board", 50}));
+    // The row's mark stands in a cell of the header's width: a green bullet for a board above 1.3.
+    const auto cells = ParseRowMarkup(coach.GetListText(ccClub | ccSatisfaction));
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[1], (TRowCell{0, 50, std::string(1, static_cast<char>(kRowMarkBulletGreen))}));
 }
