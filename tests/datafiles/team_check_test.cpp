@@ -66,9 +66,16 @@ TEST_F(TeamCheckTest, ThirteenPlayersAreTooFewAndTwentyOneTooMany) {
 TEST_F(TeamCheckTest, GoalkeeperAndOutfieldCounts) {
     players_[0].SetPosition(1);
     EXPECT_EQ(Flags(), tcNoGoalkeeper);
-    // Five goalkeepers and nine outfield players.
-    for (int i = 0; i < 5; ++i) players_[static_cast<std::size_t>(i)].SetPosition(0);
+    // Four goalkeepers and ten outfield players: ten is enough.
+    for (int i = 0; i < 4; ++i) players_[static_cast<std::size_t>(i)].SetPosition(0);
+    EXPECT_EQ(Flags(), 0u);
+    // Five goalkeepers and nine outfield players: too few.
+    players_[4].SetPosition(0);
     EXPECT_EQ(Flags(), tcTooFewOutfield);
+    // One goalkeeper and ten outfield players are eleven players: too few players, but enough outfield.
+    players_.resize(11);
+    for (std::size_t i = 1; i < players_.size(); ++i) players_[i].SetPosition(3);
+    EXPECT_EQ(Flags(), tcTooFewPlayers);
 }
 
 TEST_F(TeamCheckTest, SixForeignersPassSevenDoNot) {

@@ -172,6 +172,24 @@ TEST_F(KolListTest, SortFollowsTheExchangeLoopsForStrictPredicates) {
     EXPECT_EQ(Names(list), "B21");
 }
 
+TEST_F(KolListTest, SortOfNineWithEqualKeysFollowsEveryExchange) {
+    // Keys 2 1 2 0 1 2 1 0 2 under a strict predicate: equal neighbours are exchanged each time the inner
+    // loop meets them, so the order of equal keys records every comparison (worked through pass by pass
+    // for i = 1..8, a = 8 down to i). A true-for-equal predicate keeps the order of equal keys instead.
+    const int keys[] = {2, 1, 2, 0, 1, 2, 1, 0, 2};
+    const char* names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i"};
+    TKolList<TItem> strict(true);
+    TKolList<TItem> stable(true);
+    for (int i = 0; i < 9; ++i) {
+        strict.Add(new TItem(names[i], keys[i]));
+        stable.Add(new TItem(names[i], keys[i]));
+    }
+    SortList(strict, [](TItem* a, TItem* b) { return a->key < b->key; });
+    EXPECT_EQ(Names(strict), "hdegbfcia");
+    SortList(stable, [](TItem* a, TItem* b) { return a->key <= b->key; });
+    EXPECT_EQ(Names(stable), "dhbegacfi");
+}
+
 TEST_F(KolListTest, ShuffleOfEmptyOrSingleListDrawsOnlyWhatItNeeds) {
     TKolList<TItem> list(true);
     SetRandSeed(99);

@@ -42,6 +42,16 @@ TEST(StadiumWorksCost, BandsChangeAtClassesSixAndFourteen) {
     EXPECT_EQ(StadiumWorksCost(1, 0.5L, 1), 50000);
 }
 
+TEST(StadiumWorksCost, EveryStepOfTheConstantCounts) {
+    // Price level 10 and multiplier 5: 10 x 35 000 x 5 x 0.00002 = 35 steps of 50 000 exactly, so any
+    // other constant moves the cost. sqrt(2) x 35 = 49.50 -> 49; sqrt(3) x 35 = 60.62 -> 61.
+    EXPECT_EQ(StadiumWorksCost(1, 10.0L, 5), 1750000);
+    EXPECT_EQ(StadiumWorksCost(6, 10.0L, 5), 2450000);
+    EXPECT_EQ(StadiumWorksCost(14, 10.0L, 5), 3050000);
+    // Price level 0.5 and multiplier 100: 0.5 x 35 000 x 100 x 0.00002 = 35 steps again.
+    EXPECT_EQ(StadiumWorksCost(5, 0.5L, 100), 1750000);
+}
+
 TEST(Loans, InterestAndLimit) {
     EXPECT_EQ(Interest(0), 0);
     EXPECT_EQ(Interest(1000000), 30000);

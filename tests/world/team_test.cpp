@@ -89,6 +89,18 @@ TEST(TeamCanSell, RulesInTheirOrder) {
     EXPECT_EQ(keepers.CanSell(*keepers.PlayerAt(0)), csMaySell);
 }
 
+TEST(TeamCanSell, TheOutfieldFloorIsTenOutfieldPlayers) {
+    TWorld world;
+    // Four goalkeepers and eleven outfield players (15): an outfield player may go, leaving ten.
+    TTeam& eleven = MakeClub(world, "Alpha");
+    FillSquad(eleven, 4, 11);
+    EXPECT_EQ(eleven.CanSell(*eleven.PlayerAt(4)), csMaySell);
+    // Five goalkeepers and ten outfield players (15): none of the ten may go.
+    TTeam& ten = MakeClub(world, "Beta");
+    FillSquad(ten, 5, 10);
+    EXPECT_EQ(ten.CanSell(*ten.PlayerAt(5)), csTooFewOutfield);
+}
+
 TEST(TeamCanSell, ASoldPlayerStillInTheListCountsForTheFloor) {
     TWorld world;
     TTeam& seller = MakeClub(world, "Alpha");
