@@ -1,7 +1,5 @@
 #include "foundation/file_helpers.h"
 
-#include "foundation/kol_random.h"
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -46,7 +44,7 @@ std::string PickRandomFile(const std::string& directory, const std::string& exte
     // Directory order differs between systems; the name order is the same everywhere.
     std::sort(names.begin(), names.end());
     const auto count = static_cast<std::int32_t>(names.size());
-    std::int32_t index = draw ? draw(count) : Random(count);
+    std::int32_t index = draw ? draw(count) : 0;
     if (index < 0 || index >= count) index = 0;
     std::string dir = directory;
     if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';

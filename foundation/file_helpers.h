@@ -8,10 +8,11 @@
 
 // The files of `directory` whose extension is `extension` (without the dot, case-insensitive), counted in
 // file-name order; none gives an empty text. Otherwise one is picked with draw(count) and the result is
-// directory + "/" + file name. The draw defaults to the program-wide generator; what only decorates the
-// screen (a wallpaper) passes a generator of its own so that looking at pictures never changes a career.
+// directory + "/" + file name. The caller always gives the draw: a picture only decorates the screen, so
+// the interface draws from a generator of its own and looking at pictures never moves a career's draws.
+// An empty draw takes the first file.
 std::string PickRandomFile(const std::string& directory, const std::string& extension,
-                           const std::function<std::int32_t(std::int32_t)>& draw = {});
+                           const std::function<std::int32_t(std::int32_t)>& draw);
 
 // The directory part of a path: the text before the last "\" or "/" (empty when there is none).
 std::string ExtractDirPart(std::string_view path);

@@ -37,17 +37,25 @@ TEST_F(PickRandomFileTest, PicksInFileNameOrderWithTheGivenDraw) {
     EXPECT_EQ(pick(2), (dir_ / "c.bmp").string());
 }
 
-TEST_F(PickRandomFileTest, DrawsOnceFromTheProgramGeneratorByDefault) {
-    // Seed 42: state 42*134775813+1, upper 32 bits of state*3 give 0.
+TEST_F(PickRandomFileTest, NeverDrawsFromTheCareersGenerator) {
     SetRandSeed(42);
-    EXPECT_EQ(PickRandomFile(dir_.string() + "/", "bmp"), (dir_ / "a.bmp").string());
-    EXPECT_EQ(RandSeed(), 42u * 134775813u + 1u);
+    EXPECT_EQ(PickRandomFile(dir_.string() + "/", "bmp", [](std::int32_t) { return 2; }),
+              (dir_ / "c.bmp").string());
+    // Without a draw the first file, and still no number of the career is taken.
+    EXPECT_EQ(PickRandomFile(dir_.string(), "bmp", {}), (dir_ / "a.bmp").string());
+    EXPECT_EQ(RandSeed(), 42u);
 }
 
 TEST_F(PickRandomFileTest, NothingToPickGivesEmptyAndDrawsNothing) {
     SetRandSeed(7);
-    EXPECT_EQ(PickRandomFile(dir_.string(), "gif"), "");
-    EXPECT_EQ(PickRandomFile((dir_ / "missing").string(), "bmp"), "");
+    int draws = 0;
+    const auto draw = [&](std::int32_t) {
+        ++draws;
+        return 0;
+    };
+    EXPECT_EQ(PickRandomFile(dir_.string(), "gif", draw), "");
+    EXPECT_EQ(PickRandomFile((dir_ / "missing").string(), "bmp", draw), "");
+    EXPECT_EQ(draws, 0);
     EXPECT_EQ(RandSeed(), 7u);
 }
 
