@@ -2,7 +2,6 @@
 
 #include "foundation/binary_file.h"
 #include "foundation/errors.h"
-#include "foundation/money_format.h"
 
 #include <algorithm>
 #include <vector>
@@ -43,11 +42,6 @@ CurrencyRecord MakeCurrency(const char* name, const char* suffix, std::int32_t s
     c.prizeBestScorer = scorer;
     c.ticketPriceUnit = 2.0L;
     return c;
-}
-
-CurrencyRecord& Current() {
-    static CurrencyRecord current = BuiltInCurrencies()[0];
-    return current;
 }
 } // namespace
 
@@ -99,16 +93,4 @@ int FindBuiltInCurrency(const std::string& name) {
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].name == name) return static_cast<int>(i);
     return -1;
-}
-
-const CurrencyRecord& CurrentCurrency() {
-    return Current();
-}
-
-void SetCurrentCurrency(const CurrencyRecord& currency) {
-    Current() = currency;
-}
-
-std::string FormatMoney(std::int64_t amount) {
-    return FormatMoney(amount, CurrentCurrency().suffix);
 }

@@ -54,9 +54,5 @@ const std::array<CurrencyRecord, kBuiltInCurrencyCount>& BuiltInCurrencies();
 // Index of the built-in currency with exactly this name, or -1.
 int FindBuiltInCurrency(const std::string& name);
 
-// The currency of the running career (the first built-in one until a career chooses or loads one).
-const CurrencyRecord& CurrentCurrency();
-void SetCurrentCurrency(const CurrencyRecord& currency);
-
-// An amount of money as the language shows it, with the current currency's suffix.
-std::string FormatMoney(std::int64_t amount);
+// There is no process-wide currency: a career's currency is its world's (chosen at a new game, read from
+// a saved game), and money is shown with FormatMoney(amount, suffix) of that currency.

@@ -5,6 +5,8 @@
 //
 // The store never reports a failed write: a settings file that cannot be written costs the user his
 // preferences, never the game.
+#include "foundation/game_options.h"
+
 #include <array>
 #include <functional>
 #include <map>
@@ -97,6 +99,17 @@ inline constexpr TIntSetting kSettingViewGetTeams{kSectionOptions, "viewGetTeams
 inline constexpr TBoolSetting kSettingViewWallpapers{kSectionOptions, "viewWallpapers", true};
 inline constexpr TStringSetting kSettingTestWebSite{kSectionSystem, "testWebSite", ""};
 
+// The options start at the settings' defaults.
+static_assert(TGameOptions{}.saveGameWhen == kSettingSaveGameWhen.def);
+static_assert(TGameOptions{}.sound == kSettingSound.def);
+static_assert(TGameOptions{}.halfTimeSubstitutions == kSettingHalfTimeSubstitutions.def);
+static_assert(TGameOptions{}.viewPsychologicalLashes == kSettingViewPsychologicalLashes.def);
+static_assert(TGameOptions{}.viewComputerPenalties == kSettingViewComputerPenalties.def);
+static_assert(TGameOptions{}.viewAuction == kSettingViewAuction.def);
+static_assert(TGameOptions{}.gameTimeProfile == kSettingGameTimeProfile.def);
+static_assert(TGameOptions{}.viewGetTeams == kSettingViewGetTeams.def);
+static_assert(TGameOptions{}.viewWallpapers == kSettingViewWallpapers.def);
+
 // The team editor's values.
 inline constexpr TIntSetting kSettingEditorLoadVersion{kSectionEditor, "Load version", 2002};
 inline constexpr TIntSetting kSettingEditorSaveVersion{kSectionEditor, "Save version", 2002};
@@ -127,8 +140,9 @@ inline constexpr std::size_t kGameTimeProfileNameWidth = 20;
 // A language code has two characters; a longer stored value is cut.
 inline constexpr std::size_t kLanguageCodeWidth = 2;
 
-// The game's settings as the program keeps them while it runs. The fields start at their defaults.
-struct TGameSettings {
+// The game's settings as the program keeps them while it runs: the options, and the values below. The
+// fields start at their defaults.
+struct TGameSettings : TGameOptions {
     // System
     std::string directory = kSettingDirectory.def;
     std::string language = kSettingLanguage.def;
@@ -136,16 +150,6 @@ struct TGameSettings {
     std::string lastGame = kSettingLastGame.def;
     bool displayInitScreen = kSettingDisplayInitScreen.def;
     std::string testWebSite = kSettingTestWebSite.def;
-    // Options
-    int saveGameWhen = kSettingSaveGameWhen.def;
-    bool sound = kSettingSound.def;
-    bool halfTimeSubstitutions = kSettingHalfTimeSubstitutions.def;
-    int viewPsychologicalLashes = kSettingViewPsychologicalLashes.def;
-    bool viewComputerPenalties = kSettingViewComputerPenalties.def;
-    bool viewAuction = kSettingViewAuction.def;
-    int gameTimeProfile = kSettingGameTimeProfile.def;
-    int viewGetTeams = kSettingViewGetTeams.def;
-    bool viewWallpapers = kSettingViewWallpapers.def;
     // Game: data format versions of team files and saved player records.
     int loadVersion = kSettingGameLoadVersion.def;
     int saveVersion = kSettingGameSaveVersion.def;

@@ -6,26 +6,13 @@
 void ReadOptions(TWorld& world, TSettingsStore& settings) {
     TGameSettings s;
     LoadGameOptions(settings, s);
-    TCareerOptions& o = world.Options;
-    o.gameTimeProfile = s.gameTimeProfile;
-    o.saveGameWhen = s.saveGameWhen;
-    o.halfTimeSubstitutions = s.halfTimeSubstitutions;
-    o.viewPsychologicalLashes = s.viewPsychologicalLashes;
-    o.viewGetTeams = s.viewGetTeams;
-    o.viewComputerPenalties = s.viewComputerPenalties;
-    o.viewAuction = s.viewAuction;
+    // The one copy step of the options into the career; the world keeps the currency it has.
+    CopyCareerSettings(world, s, world.CurrencyRecord);
 }
 
 void WriteOptions(const TWorld& world, TSettingsStore& settings) {
     TGameSettings s;
-    const TCareerOptions& o = world.Options;
-    s.gameTimeProfile = o.gameTimeProfile;
-    s.saveGameWhen = o.saveGameWhen;
-    s.halfTimeSubstitutions = o.halfTimeSubstitutions;
-    s.viewPsychologicalLashes = o.viewPsychologicalLashes;
-    s.viewGetTeams = o.viewGetTeams;
-    s.viewComputerPenalties = o.viewComputerPenalties;
-    s.viewAuction = o.viewAuction;
+    static_cast<TGameOptions&>(s) = world.Options;
     s.lastGame = world.GameFilePath;
     SaveGameOptions(settings, s, world.CurrencyRecord.name);
 }
@@ -34,7 +21,7 @@ void RunCareer(std::unique_ptr<TWorld>& world, TSettingsStore& settings, const T
                const TSeasonSteps& steps) {
     ReadOptions(*world, settings);
     if (!world->QuitRequested && !world->StopRequested && begin) {
-        const TCareerOptions options = world->Options;
+        const TGameOptions options = world->Options;
         begin(world);
         // A loaded game brings no options: they are the settings'.
         world->Options = options;

@@ -63,13 +63,13 @@ TcurrencyDlg::TcurrencyDlg(TSettingsStore& store, QWidget* parent)
 
 void TcurrencyDlg::done(int result) {
     const int row = comboCurrency_->currentIndex();
-    const CurrencyRecord& chosen = BuiltInCurrencies()[row >= 0 ? row : 0];
-    SetCurrentCurrency(chosen);
-    WriteSetting(store_, kSettingCurrency, chosen.name);
+    chosen_ = BuiltInCurrencies()[static_cast<std::size_t>(row >= 0 ? row : 0)];
+    WriteSetting(store_, kSettingCurrency, chosen_.name);
     TKolForm::done(result);
 }
 
-void ChooseCurrency(TSettingsStore& store, QWidget* parent) {
+CurrencyRecord ChooseCurrency(TSettingsStore& store, QWidget* parent) {
     TcurrencyDlg dlg(store, parent);
     dlg.exec();
+    return dlg.Chosen();
 }

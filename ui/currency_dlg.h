@@ -1,7 +1,8 @@
 #pragma once
 // The currency dialog of a new career: the four built-in currencies, the one named by the setting
-// "currency" preselected (else the first). When it closes, the chosen row becomes the current currency and
-// its name is written back to the setting.
+// "currency" preselected (else the first). When it closes, the chosen row is the dialog's answer and its
+// name is written back to the setting; the new career copies it into its world (CopyCareerSettings).
+#include "foundation/currency.h"
 #include "ui/kol_form.h"
 
 class QComboBox;
@@ -17,9 +18,11 @@ public:
     QComboBox* ComboCurrency() const { return comboCurrency_; }
     QPushButton* OKBtn() const { return okBtn_; }
 
-    // Makes the chosen row the current currency and stores its name; called however the dialog closes,
-    // since a career cannot start without a currency.
+    // Takes the chosen row as the answer and stores its name; called however the dialog closes, since a
+    // career cannot start without a currency.
     void done(int result) override;
+    // The answer: the chosen currency once the dialog has closed, the first built-in one before.
+    const CurrencyRecord& Chosen() const { return chosen_; }
 
 private:
     TSettingsStore& store_;
@@ -27,7 +30,8 @@ private:
     QLabel* labelQuestion_;
     QComboBox* comboCurrency_;
     QPushButton* okBtn_;
+    CurrencyRecord chosen_ = BuiltInCurrencies()[0];
 };
 
-// Shows the dialog; afterwards CurrentCurrency() is the chosen one.
-void ChooseCurrency(TSettingsStore& store, QWidget* parent = nullptr);
+// Shows the dialog and returns the chosen currency.
+CurrencyRecord ChooseCurrency(TSettingsStore& store, QWidget* parent = nullptr);

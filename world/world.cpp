@@ -89,3 +89,8 @@ int TWorld::DivisionIndexOfTeam(const TTeam& team) const {
         if (Divisions[i] != nullptr && Divisions[i]->teams.Contains(&team)) return i;
     return -1;
 }
+
+void CopyCareerSettings(TWorld& world, const TGameOptions& options, const CurrencyRecord& currency) {
+    world.Options = options;
+    world.CurrencyRecord = currency;
+}

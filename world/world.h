@@ -25,6 +25,7 @@
 // (club/computer_management.h), the money decisions (club/finance.h), the market (club/market.h) and
 // auctions (club/auction.h).
 #include "foundation/currency.h"
+#include "foundation/game_options.h"
 #include "foundation/kol_list.h"
 #include "world/coach.h"
 #include "world/division.h"
@@ -48,18 +49,6 @@ using TListOfCoaches = TKolList<TCoach>;
 using TListOfReferees = TKolList<TReferee>;
 using TListOfDivisions = TKolList<TDivision>;
 using TListOfGames = TKolList<TGame>;
-
-// The career options the rules read (the settings store holds them between programs).
-struct TCareerOptions {
-    int viewPsychologicalLashes = 1; // coach-change news: 0 never, 1 when a human coach is involved, 2 always
-    bool viewAuction = true;         // show every auction, not only those with a human seller or bidder
-    bool viewComputerPenalties = true;
-    bool halfTimeSubstitutions = true;
-    int gameTimeProfile = 2;
-    int saveGameWhen = 2;
-    int viewGetTeams = 1;
-    bool sound = true;
-};
 
 class TWorld {
 public:
@@ -100,7 +89,8 @@ public:
     bool QuitRequested = false;  // not saved
     bool StopRequested = false;  // not saved
     std::string GameFilePath;
-    TCareerOptions Options;
+    // The career's copy of the game's options, read by the rules (see CopyCareerSettings).
+    TGameOptions Options;
 
     // ---- The game file (world/saved_game.cpp) ----
     // Writes the career to `path` with a new description (the human coaches and the time now), through a
@@ -157,3 +147,8 @@ private:
     std::unique_ptr<TScriptedUserPort> defaultPort_;
     TUserPort* port_ = nullptr;
 };
+
+// The one copy step from the program's settings into a career: the game's options, and the career's
+// currency (at a new game the one the currency dialog returned, at a load the one of the saved game).
+// The rules read only the world's copies.
+void CopyCareerSettings(TWorld& world, const TGameOptions& options, const CurrencyRecord& currency);

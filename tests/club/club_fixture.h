@@ -1,6 +1,7 @@
 #pragma once
 // A small career for the market and money tests: clubs built by hand with squads of chosen positions,
-// the first built-in currency (multiplier 5, money step 500 000), price level 2 and a scripted user port.
+// the first built-in currency (multiplier 5, money step 500 000), the default options but for the auction
+// display, price level 2 and a scripted user port.
 #include "datafiles/player_attr.h"
 #include "datafiles/team_attr.h"
 #include "foundation/currency.h"
@@ -17,9 +18,10 @@ struct ClubWorld {
     TWorld world;
 
     ClubWorld() {
-        world.CurrencyRecord = BuiltInCurrencies()[0];
+        TGameOptions options;
+        options.viewAuction = false;
+        CopyCareerSettings(world, options, BuiltInCurrencies()[0]);
         world.PriceIndex = 2.0L;
-        world.Options.viewAuction = false;
         world.SetPort(port);
     }
 

@@ -244,7 +244,7 @@ TRun PlayOneSeason(std::uint32_t seed, const std::function<void(TCheckingPort&)>
     } catch (const TStopAfterSave&) {
         // The game file loaded into a fresh world, the generator as it stood; the options come from the
         // settings, not from the file.
-        const TCareerOptions options = W().Options;
+        const TGameOptions options = W().Options;
         const int seen = W().LastTransfersList.IndexOf(newestSeen) + 1; // transfers checked before the save
         owned = TWorld::LoadGameBytes(savedBytes, &port);
         wp = owned.get();

@@ -1,4 +1,4 @@
-// The currency dialog: preselection from the setting, and the choice made current and remembered.
+// The currency dialog: preselection from the setting, and the choice returned and remembered.
 #include "ui/currency_dlg.h"
 
 #include "foundation/currency.h"
@@ -15,13 +15,13 @@
 #include <QtTest>
 
 namespace {
-void Choose(TSettingsStore& store, const std::function<void(TcurrencyDlg&)>& act) {
+CurrencyRecord Choose(TSettingsStore& store, const std::function<void(TcurrencyDlg&)>& act) {
     QTimer::singleShot(0, [&] {
         auto* dlg = qobject_cast<TcurrencyDlg*>(QApplication::activeModalWidget());
         QVERIFY(dlg != nullptr);
         act(*dlg);
     });
-    ChooseCurrency(store);
+    return ChooseCurrency(store);
 }
 } // namespace
 
@@ -57,23 +57,22 @@ private slots:
         QCOMPARE(unknown.ComboCurrency()->currentIndex(), 0);
     }
 
-    void theChosenRowBecomesCurrentAndIsStored() {
+    void theChosenRowIsTheAnswerAndIsStored() {
         TMemorySettingsStore store;
-        Choose(store, [](TcurrencyDlg& d) {
+        const CurrencyRecord dollars = Choose(store, [](TcurrencyDlg& d) {
             d.ComboCurrency()->setCurrentIndex(1);
             d.OKBtn()->click();
         });
-        QCOMPARE(CurrentCurrency().name, std::string("US Dollars"));
+        QCOMPARE(dollars.name, std::string("US Dollars"));
         QCOMPARE(ReadSetting(store, kSettingCurrency), std::string("US Dollars"));
 
         // Closing the window another way still leaves a currency chosen.
-        Choose(store, [](TcurrencyDlg& d) {
+        const CurrencyRecord pounds = Choose(store, [](TcurrencyDlg& d) {
             d.ComboCurrency()->setCurrentIndex(3);
             d.reject();
         });
-        QCOMPARE(CurrentCurrency().moneyStep, 250000);
+        QCOMPARE(pounds.moneyStep, 250000);
         QCOMPARE(ReadSetting(store, kSettingCurrency), std::string("UK Pounds"));
-        SetCurrentCurrency(BuiltInCurrencies()[0]);
     }
 };
 
