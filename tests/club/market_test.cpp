@@ -65,27 +65,20 @@ TEST(MaxBid, NothingAtExactlyThePlannedCount) {
     EXPECT_GT(MaxBid(rich, ClubWorld::FirstAt(other, 3), 0, false), 0);
 }
 
-TEST(MaxBid, TheBandComesFromTheStoredLevel) {
-    // Players of level 49 (their band, 2, plans 6 midfielders), but the band is the one of the stored
-    // averageLevel, as the club's own pricing last set it.
+TEST(MaxBid, TheBandComesFromTheSquadNotTheStoredLevel) {
+    // Players of level 49: band 2 plans 6 midfielders. The stored averageLevel is not saved with a game
+    // (a loaded club holds 0), so the bid limit must not use it.
     ClubWorld w;
     TTeam& planned = w.AddClub("Planned", 2, 6, 6, 4, 100000000);
     TTeam& five = w.AddClub("Five", 2, 6, 5, 4, 100000000);
     TTeam& other = w.AddClub("Other", 2, 6, 6, 4);
     TPlayer& mid = ClubWorld::FirstAt(other, 2);
-    // Stored 19: band 0 plans 5 midfielders, exactly what Five has: no bid, eager or not.
-    five.averageLevel = 19;
-    EXPECT_EQ(MaxBid(five, mid, 0, false), 0);
-    EXPECT_EQ(MaxBid(five, mid, 0, true), 0);
-    // Stored 40: band 2 plans 6, Five has one fewer: it bids.
-    five.averageLevel = 40;
-    EXPECT_GT(MaxBid(five, mid, 0, false), 0);
-    // Stored 100: band 5 plans 10, so Planned's 6 are not the planned count: it bids.
-    planned.averageLevel = 100;
-    EXPECT_GT(MaxBid(planned, mid, 0, false), 0);
-    // Stored 49 (its real band): 6 planned, 6 held: no bid.
-    planned.averageLevel = 49;
+    planned.averageLevel = 100; // band 5 would plan 10
     EXPECT_EQ(MaxBid(planned, mid, 0, false), 0);
+    EXPECT_EQ(MaxBid(planned, mid, 0, true), 0);
+    five.averageLevel = 0; // as after a load: band 0 would plan exactly its 5
+    EXPECT_GT(MaxBid(five, mid, 0, false), 0);
+    EXPECT_GT(MaxBid(five, mid, 0, true), 0);
 }
 
 TEST(MaxBid, AuctionBidIsTheValueUnlessTheMoneyRunsShort) {
