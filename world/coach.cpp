@@ -13,7 +13,6 @@
 namespace {
 
 // The coach row's column of the board's mood at his club: the club row's board title, wide enough for it.
-constexpr int kBoardColumnText = 38;
 constexpr int kBoardColumnWidth = 50;
 
 } // namespace
@@ -141,7 +140,7 @@ void TCoach::SetupColumns(TColumnList& header, bool numbered, int a, int b) cons
     const std::uint32_t m = static_cast<std::uint32_t>(a);
     if (m & ccName) AddColumn(header, GetText(kTxtColName), 140);
     if (m & ccClub) AddColumn(header, GetText(kTxtColClub), 180);
-    if (m & ccSatisfaction) AddColumn(header, GetText(kBoardColumnText), kBoardColumnWidth);
+    if (m & ccSatisfaction) AddColumn(header, GetText(kTxtColBoard), kBoardColumnWidth);
     if (m & ccTitles) AddColumn(header, GetText(kTxtColTitles), 90);
     if (m & ccPrestige) AddColumn(header, GetText(kTxtColPoints), 60);
     if (m & ccHireScore) AddColumn(header, GetText(kTxtColRating), 60);
