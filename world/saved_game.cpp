@@ -11,10 +11,12 @@
 #include "world/saved_game_records.h"
 #include "world/world.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <set>
 
 namespace {
@@ -46,6 +48,24 @@ template <class T> void CheckUniqueIds(const TKolList<T>& list, const char* what
     for (const T* item : list)
         if (item && !seen.insert(item->id).second)
             ThrowInvalidFile(std::string("two ") + what + " with the id " + std::to_string(item->id));
+}
+
+// The running career only ever appends to AllPlayers, and every new player takes the next id, so the list
+// stands in the order of the ids. The file keeps the players inside their clubs, whose order (and the
+// players' clubs) has changed since; so the loaded list is put back in the order of the ids. Rules walk it
+// in order (the pending transfers are executed in this order, and each one sets the buyer's asking
+// prices): in club order a resumed career would part from the one that went on without the save.
+void RestoreCreationOrder(TListOfPlayers& players) {
+    players.Pack();
+    std::vector<std::unique_ptr<TPlayer>> held;
+    held.reserve(static_cast<std::size_t>(players.Count()));
+    for (int i = 0; i < players.Count(); ++i) held.emplace_back(players.Take(i));
+    players.Clear();
+    std::sort(held.begin(), held.end(), [](const auto& a, const auto& b) { return a->id < b->id; });
+    for (auto& player : held) {
+        players.Add(player.get());
+        player.release();
+    }
 }
 
 void WriteSections(const TWorld& world, TFieldSink& out, const TProgress& progress) {
@@ -118,6 +138,7 @@ void ReadSections(TWorld& world, TFieldSource& in, const TProgress& progress) {
                         [&](TFieldSource& s) { world.AllTeams.Add(ReadClubRecord(s, world).release()); });
         CheckUniqueIds(world.AllTeams, "clubs");
         CheckUniqueIds(world.AllPlayers, "players");
+        RestoreCreationOrder(world.AllPlayers);
         if (world.ResumeTeam != 0 && !world.TeamById(world.ResumeTeam))
             ThrowInvalidFile("the club screen to resume, " + std::to_string(world.ResumeTeam) +
                              ", names no club");

@@ -228,6 +228,12 @@ std::unique_ptr<TWorld> CareerWorld() {
     transfer->price = 1250000;
     w.LastTransfersList.Add(transfer);
     w.ResumeTeam = w.Divisions[3]->teams[7]->id;
+    // A player who changed clubs, and clubs in another order than at the start (an auction sorts them):
+    // AllPlayers no longer follows the clubs.
+    TPlayer& moved = *w.AllTeams[0]->players[0];
+    w.AllTeams[0]->RemovePlayer(moved);
+    w.AllTeams.Last()->AddPlayer(moved);
+    w.AllTeams.Exchange(1, 2);
     return world;
 }
 
