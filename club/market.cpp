@@ -61,10 +61,10 @@ std::int32_t MaxBid(const TTeam& club, const TPlayer& player, std::int32_t salar
     // An unavailable player is bid for like any other: injuries and suspensions do not lower the limit.
     TBidInputs in;
     in.positionCount = club.positionCounts[static_cast<std::size_t>(pos)];
-    // The band comes from the squad as it is now, not from the stored averageLevel: that value is not part
-    // of a saved game (a loaded club has 0 until its next management step), so bidding on it would make a
-    // resumed career bid differently from the uninterrupted one.
-    in.plannedCount = SquadTargetFor(club.AverageLevel()).byPosition[static_cast<std::size_t>(pos)];
+    // The band comes from the stored averageLevel as the club's own pricing or management last set it,
+    // even when the squad has changed since (a bidder whose round has not run yet, a seller just after a
+    // sale): bidding on the squad as it is now would change which clubs bid in every auction.
+    in.plannedCount = SquadTargetFor(club.averageLevel).byPosition[static_cast<std::size_t>(pos)];
     in.needValue = club.NeedValue(player);
     in.basePrice = player.BasePrice();
     in.balance = club.balance();

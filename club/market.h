@@ -31,7 +31,8 @@ struct TBidInputs {
 // The most a club offers; 0 when it already has exactly the planned number of players in the position.
 // Every intermediate amount is held as a 6-byte real.
 std::int32_t MaxBidAmount(const TBidInputs& in);
-// The same for `club` and `player`; the band is the club's AverageLevel div 20, computed from its squad.
+// The same for `club` and `player`; the band is the club's stored averageLevel div 20 (which lags its squad
+// until the club's next pricing or management step).
 std::int32_t MaxBid(const TTeam& club, const TPlayer& player, std::int32_t salary, bool eager);
 
 // The price at which the player may be bought now: his asking price when his club may sell him and has

@@ -224,7 +224,10 @@ constexpr TRecordField<TTeam> kClubFields[] = {
     IntField<TTeam, &TTeam::salePlayerId>("salePlayerId", K::I16, M::PlayerId),
     RealField<TTeam, &TTeam::salePriceFactor>("salePriceFactor", K::Real80),
     IntField<TTeam, &TTeam::cupSlot>("cupSlot", K::I16),
-    PaddingField<TTeam>("spare16", 2),
+    // The spare i16 after the cup slot carries averageLevel: the value lags the squad between the club's
+    // management steps and the bids read it, so recomputing it at load would make a resumed career bid
+    // otherwise than the uninterrupted one. A file whose spare holds 0 loads as a club not yet priced.
+    IntField<TTeam, &TTeam::averageLevel>("averageLevel", K::I16),
     {.name = "players", .kind = K::Nested, .readNested = ReadPlayers, .writeNested = WritePlayers},
     {.name = "events",
      .kind = K::Nested,

@@ -12,8 +12,8 @@
 //          coach id i16 | seasonTotals 7 x i32 | previousTotals 7 x i32 | loan i32 | balance i32 |
 //          balance copy i32 | 4 spare | priceFactor real80 | positionCounts 4 x u8 | foreignCount u8 |
 //          squadSize u8 | leagueTitles i32 | cupTitles i32 | purchasesThisSeason i16 | foreignPurchases i16 |
-//          salePlayerId i16 | salePriceFactor real80 | cupSlot i16 | 2 spare | players | events |
-//          lastResults | calendar | stadium
+//          salePlayerId i16 | salePriceFactor real80 | cupSlot i16 | averageLevel i16 (the spare i16) |
+//          players | events | lastResults | calendar | stadium
 //   season block: played, won, drawn, lost, goalsFor, goalsAgainst, points i32 | scheduleRow 18 bytes |
 //          cupEliminated u8 | 1 spare | financeTotals 7 x i32 | leaguePosition i16 | retiringCount u8 |
 //          tableStatus u8

@@ -1,3 +1,4 @@
+#include "club/auction.h"
 #include "club/market.h"
 #include "club_fixture.h"
 
@@ -65,20 +66,42 @@ TEST(MaxBid, NothingAtExactlyThePlannedCount) {
     EXPECT_GT(MaxBid(rich, ClubWorld::FirstAt(other, 3), 0, false), 0);
 }
 
-TEST(MaxBid, TheBandComesFromTheSquadNotTheStoredLevel) {
-    // Players of level 49: band 2 plans 6 midfielders. The stored averageLevel is not saved with a game
-    // (a loaded club holds 0), so the bid limit must not use it.
+TEST(MaxBid, TheBandIsTheStoredLevelOfABidderWhoseRoundHasNotRun) {
+    // Its pricing set 49 (band 2 plans 6 midfielders, as it holds); then the matchday dropped every player
+    // to 10 (band 0 would plan 5). Until its own step runs it bids nothing for a midfielder.
     ClubWorld w;
-    TTeam& planned = w.AddClub("Planned", 2, 6, 6, 4, 100000000);
-    TTeam& five = w.AddClub("Five", 2, 6, 5, 4, 100000000);
+    TTeam& bidder = w.AddClub("Bidder", 2, 6, 6, 4, 100000000);
+    bidder.SetAskingPrices();
+    for (TPlayer* p : bidder.players) p->SetLevel(10);
     TTeam& other = w.AddClub("Other", 2, 6, 6, 4);
     TPlayer& mid = ClubWorld::FirstAt(other, 2);
-    planned.averageLevel = 100; // band 5 would plan 10
-    EXPECT_EQ(MaxBid(planned, mid, 0, false), 0);
-    EXPECT_EQ(MaxBid(planned, mid, 0, true), 0);
-    five.averageLevel = 0; // as after a load: band 0 would plan exactly its 5
-    EXPECT_GT(MaxBid(five, mid, 0, false), 0);
-    EXPECT_GT(MaxBid(five, mid, 0, true), 0);
+    EXPECT_EQ(MaxBid(bidder, mid, 0, false), 0);
+    EXPECT_EQ(MaxBid(bidder, mid, 0, true), 0);
+    bidder.SetAskingPrices();
+    EXPECT_GT(MaxBid(bidder, mid, 0, false), 0);
+}
+
+TEST(MaxBid, ASellerJustAfterASaleBidsOnTheLevelSetWithoutThePlayerSold) {
+    // 17 players of 39 and a defender of 57: 40 on average (band 2 plans 7 defenders). The defender sold
+    // at a listed price stays in the list until the round ends; the level set when he left is 39 (band 1
+    // plans 6 defenders, exactly the 6 left). So a defender auctioned meanwhile finds no bidder.
+    ClubWorld w;
+    TTeam& seller = w.AddClub("Seller", 2, 7, 5, 4, 100000000);
+    for (TPlayer* p : seller.players) p->SetLevel(39);
+    TPlayer& sold = ClubWorld::FirstAt(seller, 1);
+    sold.SetLevel(57);
+    TTeam& buyer = w.AddClub("Buyer", 2, 6, 6, 4, 1000000);
+    seller.CompleteTransfer(sold, buyer, 1000000); // the buyer has nothing left to bid with
+    ASSERT_EQ(seller.averageLevel, 39);
+    ASSERT_EQ(seller.AverageLevel(), 40);
+    TTeam& auctioneer = w.AddClub("Auctioneer", 2, 6, 6, 4);
+    TPlayer& defender = ClubWorld::FirstAt(auctioneer, 1);
+    EXPECT_FALSE(Auction(auctioneer, defender, 100000));
+    EXPECT_EQ(defender.Club(), &auctioneer);
+    // The seller's next pricing counts the whole list again (40): now it wants a seventh defender.
+    seller.SetAskingPrices();
+    EXPECT_TRUE(Auction(auctioneer, defender, 100000));
+    EXPECT_EQ(defender.Club(), &seller);
 }
 
 TEST(MaxBid, AuctionBidIsTheValueUnlessTheMoneyRunsShort) {
