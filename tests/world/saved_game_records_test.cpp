@@ -168,6 +168,7 @@ TEST(SavedGameRecords, ClubGoldenBytesWithItsPlayer) {
     club.salePlayerId = 0x0102;
     club.salePriceFactor = 2.0L;
     club.cupSlot = 9999;
+    club.averageLevel = 0x0123;
     TPlayer& player = MakeGoldenPlayer(world);
     club.players.Add(&player);
     club.events.Add(new TTeamEvent(world, 1, 2001, 0x0607, 0));
@@ -211,7 +212,7 @@ TEST(SavedGameRecords, ClubGoldenBytesWithItsPlayer) {
     g.I32(3).I32(4);
     g.I16(1).I16(1).I16(0x0102);
     g.Raw(kExtended2);
-    g.I16(9999).Zeros(2);
+    g.I16(9999).I16(0x0123); // cup slot, averageLevel in the spare i16
     g.I16(1).Append(GoldenPlayer());
     g.I16(1).U8(1).I32(2001).I16(0x0607).U8(0);
     g.I16(1).I32(2001).I16(0x0809).U8(2).U8(1).U8(1).I16(0x0203);
