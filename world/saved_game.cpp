@@ -4,6 +4,7 @@
 #include "datafiles/player_attr.h"
 #include "datafiles/team_attr.h"
 #include "foundation/binary_file.h"
+#include "foundation/file_io.h"
 #include "foundation/record_fields.h"
 #include "foundation/texts.h"
 #include "world/division_record.h"
@@ -309,11 +310,10 @@ std::unique_ptr<TWorld> TWorld::LoadGameBytes(std::vector<std::uint8_t> bytes, T
 std::unique_ptr<TWorld> TWorld::LoadGame(const std::string& path, TUserPort* port) {
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = ReadWholeFile(path);
+        // The size is checked before a byte is read: a runaway file costs neither the time nor the memory.
+        bytes = ReadWholeFile(path, kMaxSavedGameSize);
     } catch (const std::exception& e) {
         throw ESavedGameError(kSections.front(), 0, e.what());
     }
-    if (bytes.size() > kMaxSavedGameSize)
-        throw ESavedGameError(kSections.front(), 0, "the file is far larger than any game file");
     return LoadGameBytes(std::move(bytes), port);
 }

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <unistd.h>
 
 using namespace savetest;
 using namespace worldtest;
@@ -430,6 +431,30 @@ TEST(SavedGame, FailedSaveIsReportedAndTheCareerGoesOn) {
     const auto loaded = TWorld::LoadGame(good);
     EXPECT_EQ(loaded->Description.front(), '\r'); // no human coach: the names part is empty
     EXPECT_EQ(loaded->ResumeTeam, 30);            // written as it stood: the club screen was open
+    std::filesystem::remove_all(dir);
+}
+
+// A game file is refused for its size before it is read, at the limit of game files: 65 MB is refused as
+// too large; 17 MB (beyond the limit of the other data files) is read, and refused as a damaged header.
+TEST(SavedGame, AFileLargerThanAnyGameIsRefusedUnread) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("kolbrin_oversized_game_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    for (const auto& [megabytes, refusedForSize] : {std::pair{65u, true}, {17u, false}}) {
+        SCOPED_TRACE(std::to_string(megabytes) + " MB");
+        const std::string path = (dir / "large.kbg").string();
+        { std::ofstream create(path); }
+        std::filesystem::resize_file(path, std::uintmax_t{megabytes} << 20); // sparse: no disk used
+        try {
+            TWorld::LoadGame(path);
+            ADD_FAILURE() << "loaded";
+        } catch (const ESavedGameError& e) {
+            EXPECT_EQ(e.Section(), "header");
+            EXPECT_EQ(std::string(e.what()).find("more than any real file") != std::string::npos,
+                      refusedForSize)
+                << e.what();
+        }
+    }
     std::filesystem::remove_all(dir);
 }
 
