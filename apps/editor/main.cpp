@@ -14,10 +14,10 @@
 #include "foundation/languages.h"
 #include "foundation/settings.h"
 #include "foundation/texts.h"
-#include "ui/editor_main.h"
-#include "ui/qsettings_store.h"
-#include "ui/qt_text.h"
-#include "ui/select_lang_dlg.h"
+#include "ui/common/qsettings_store.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/select_lang_dlg.h"
+#include "ui/editor/editor_main.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,11 +8,11 @@
 #include "foundation/settings.h"
 #include "foundation/texts.h"
 #include "season/headless_run.h"
-#include "ui/about_box.h"
-#include "ui/game_main_window.h"
-#include "ui/qsettings_store.h"
-#include "ui/qt_text.h"
-#include "ui/select_lang_dlg.h"
+#include "ui/common/about_box.h"
+#include "ui/common/qsettings_store.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/select_lang_dlg.h"
+#include "ui/game/game_main_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -46,5 +46,20 @@ for folder in "${layers[@]}" editor; do
     fi
 done
 
+# The windows: what both programs share includes neither program's own windows nor any rules above the
+# data files; the editor's windows include no career rule and no game window; the game's windows include
+# nothing of the editor.
+for rule in "ui/common:ui/editor ui/game editor world club match season" \
+            "ui/editor:ui/game world club match season" \
+            "ui/game:ui/editor editor"; do
+    folder=${rule%%:*}
+    out=$(offending "$folder" ${rule#*:})
+    if [ -n "$out" ]; then
+        echo "$folder includes what it must not:"
+        echo "$out"
+        failed=1
+    fi
+done
+
 [ $failed -eq 0 ] && echo "layer order holds on every include"
 exit $failed

@@ -1,0 +1,5 @@
+#include "ui/game/qt_user_port.h"
+
+void TQtUserPort::ClubScreen(TTeam& club) {
+    Autopilot().ClubScreen(club);
+}
