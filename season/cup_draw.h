@@ -36,6 +36,9 @@ public:
     // The number of games a round of `cupClubs` clubs plays, leaving a power of two.
     static int GamesFor(int cupClubs);
 
+    // The world whose cup clubs are drawn.
+    TWorld& World() const { return world_; }
+
     int Games() const { return games_; }
     int GamesLeft() const { return gamesLeft_; }
     bool Finished() const { return gamesLeft_ <= 0; }

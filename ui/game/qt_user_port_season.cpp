@@ -1,14 +1,21 @@
 #include "ui/game/qt_user_port.h"
 
+#include "ui/game/season/classification_dlg.h"
+#include "ui/game/season/end_of_season_dlg.h"
+#include "ui/game/season/round_news.h"
+#include "ui/game/season/sorteio_dlg.h"
+
 bool TQtUserPort::RunCupDraw(TCupDraw& draw) {
-    return Autopilot().RunCupDraw(draw);
+    RunCupDrawDialog(draw, Parent());
+    return true;
 }
 void TQtUserPort::ShowClassification(int round, bool autoClose) {
-    Autopilot().ShowClassification(round, autoClose);
+    if (World() == nullptr) return;
+    ShowClassificationDialog(*World(), round, autoClose, Parent());
 }
 void TQtUserPort::ShowRoundNews(const std::vector<TKolObject*>& news, const std::string& title) {
-    Autopilot().ShowRoundNews(news, title);
+    ShowRoundNewsDialog(news, title, Parent());
 }
 void TQtUserPort::ShowEndOfSeason(const TSeasonHonours& honours) {
-    Autopilot().ShowEndOfSeason(honours);
+    ShowEndOfSeasonDialog(honours, Parent());
 }

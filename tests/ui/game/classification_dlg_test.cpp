@@ -1,0 +1,105 @@
+// The classification dialog shows the four league tables as the rules left them, and closes by itself
+// at its 10th tick only when asked to.
+#include "seeded_career.h"
+
+#include "foundation/settings.h"
+#include "ui/common/row_delegate.h"
+#include "ui/game/qt_user_port.h"
+#include "ui/game/season/classification_dlg.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QListView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// What the row shows of a club: its record "won drawn lost for:against points".
+std::string Record(const TTeam& club) {
+    const TTeamSeasonBlock& s = club.season;
+    return std::to_string(s.won) + " " + std::to_string(s.drawn) + " " + std::to_string(s.lost) + " " +
+           std::to_string(s.goalsFor) + ":" + std::to_string(s.goalsAgainst) + " " + std::to_string(s.points);
+}
+} // namespace
+
+class ClassificationDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { GameSettings().directory = uitest::kGameDir; }
+
+    void theTablesAreTheDivisionsInTableOrderWithTheirPoints() {
+        auto world = uitest::SeededCareer(2024, {"Ana"});
+        for (int r = 1; r <= 3; ++r) {
+            world->CurrentRound = static_cast<std::int16_t>(r);
+            PlayLeagueRound(*world, DefaultSeasonSteps());
+        }
+        TclassificationDlg dialog(*world, 3, false, nullptr);
+        QCOMPARE(dialog.LabelCaption()->text(), QString("Standings after matchday 3"));
+        int humanRows = 0;
+        for (int d = 0; d < TclassificationDlg::kLeagues; ++d) {
+            const TDivision& division = *world->Divisions[d];
+            QAbstractItemModel* model = dialog.ListBoxDivision(d)->model();
+            QCOMPARE(model->rowCount(), 10);
+            for (int row = 0; row < 10; ++row) {
+                TTeam* club = division.teams[row];
+                QCOMPARE(dialog.ClubAt(d, row), club);
+                const TTeamSeasonBlock& s = club->season;
+                QCOMPARE(s.played, 3);
+                QCOMPARE(s.points, 3 * s.won + s.drawn);
+                if (row > 0) {
+                    // Table order: points, then goal difference, then goals scored.
+                    const TTeamSeasonBlock& above = division.teams[row - 1]->season;
+                    const auto key = [](const TTeamSeasonBlock& b) {
+                        return std::tuple(b.points, b.goalsFor - b.goalsAgainst, b.goalsFor);
+                    };
+                    QVERIFY(key(above) >= key(s));
+                }
+                auto* delegate = static_cast<TRowDelegate*>(dialog.ListBoxDivision(d)->itemDelegate());
+                const std::string shown = delegate->RowText(model->index(row, 0));
+                QVERIFY2(shown.find(club->ShortName()) != std::string::npos, shown.c_str());
+                QVERIFY2(shown.ends_with(Record(*club)), shown.c_str());
+                if (club->HasHumanCoach()) ++humanRows;
+            }
+        }
+        QCOMPARE(humanRows, 1);
+    }
+
+    void theRulesTableClosesItselfAtTheTenthTickAndOnlyWhenAsked() {
+        auto world = uitest::SeededCareer(2024, {"Ana"});
+        QWidget mainWindow;
+        TQtUserPort port(&mainWindow);
+        port.SetWorld(world.get());
+        int ticksBeforeClose = -1;
+        bool openAfterNine = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TclassificationDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QVERIFY(dialog->Timer()->isActive());
+            dialog->Timer()->stop(); // the test ticks it
+            for (int i = 0; i < 9; ++i) dialog->Tick();
+            openAfterNine = dialog->isVisible();
+            ticksBeforeClose = dialog->Ticks();
+            dialog->Tick();
+        });
+        port.ShowClassification(1, true);
+        QVERIFY(openAfterNine);
+        QCOMPARE(ticksBeforeClose, 9);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        bool timerRan = true;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TclassificationDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            timerRan = dialog->Timer()->isActive();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        ShowClassificationDialog(*world, 0, false, &mainWindow);
+        QVERIFY(!timerRan);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(ClassificationDlgTest)
+#include "classification_dlg_test.moc"
