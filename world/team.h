@@ -208,8 +208,13 @@ public:
     // `division` is the division whose list holds the club, or nullptr (no league: the calendar is
     // cleared).
     void NewSeason(TDivision* division);
-    // The computer's automatic line-up (world/team_lineup).
+    // The computer's automatic line-up (world/team_lineup): the squad shuffled, so that equal scores fall
+    // by chance, then CompleteAutoLineup.
     void AutoLineup();
+    // The choice of the automatic line-up without the shuffle: the best free players by score in a 1-3-3-2,
+    // filled up to ten outfield players, and the bench. Players already placed keep their places, so on a
+    // line-up this made it changes nothing (and takes the bench count again).
+    void CompleteAutoLineup();
     void ChooseLineup(int goalkeepers, int defenders, int midfielders, int forwards, bool withBench);
     void ChangeCoach(int flags);
     TCoach* FindNewCoach(int flags);

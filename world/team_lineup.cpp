@@ -9,6 +9,10 @@
 
 void TTeam::AutoLineup() {
     ShuffleList(players);
+    CompleteAutoLineup();
+}
+
+void TTeam::CompleteAutoLineup() {
     ChooseLineup(1, 3, 3, 2, false);
     ChooseLineup(1, 10, 10, 10, true);
 }

@@ -14,12 +14,23 @@ template <class T> bool TakeFront(std::deque<T>& queue, T& value) {
 
 } // namespace
 
+void AutopilotLineup(TTeam& club) {
+    bool chosen = false;
+    for (const TPlayer* player : club.players)
+        chosen = chosen || (player && player->matchState.lineupRole != 0);
+    if (!chosen) {
+        club.AutoLineup();
+        return;
+    }
+    club.CompleteAutoLineup();
+}
+
 void TScriptedUserPort::ClubScreen(TTeam& club) {
     Calls.push_back("ClubScreen " + std::to_string(club.id));
     if (ClubScreenHook)
         ClubScreenHook(club);
     else
-        club.AutoLineup();
+        AutopilotLineup(club);
 }
 
 bool TScriptedUserPort::AskSalary(TTeam& club, TPlayer& player, std::int32_t amount, int mode) {

@@ -122,6 +122,12 @@ public:
 // A port without windows: every question is answered from a queue of scripted answers, or by a fixed
 // autopilot answer when the queue is empty, and every call is recorded as one line of `Calls`, so a
 // test can check both what the rules asked and what they did with the answer.
+// What the autopilot does at a person's club screen: the automatic line-up, as a computer club picks it. A
+// club that has a line-up already keeps it (the choice is only completed, without a draw): that is a club
+// screen opened again after a game saved when it closed was loaded, and choosing anew would draw again
+// and make the loaded career part from the one that went on without the save.
+void AutopilotLineup(TTeam& club);
+
 class TScriptedUserPort : public TUserPort {
 public:
     // One line per call, such as "AskSalary 12 4500 0" (club id, amount, mode).
@@ -135,8 +141,7 @@ public:
     bool AutoAcceptInvitation = false;
     // The autopilot drops the first observed player.
     bool AutoDropFirstObserved = true;
-    // What the club screen does; without a hook the autopilot sets asking prices aside and picks the
-    // automatic line-up, as a computer club would.
+    // What the club screen does; without a hook the autopilot's line-up (AutopilotLineup).
     std::function<void(TTeam&)> ClubScreenHook;
     // What the list dialog returns; without a hook, nullptr.
     std::function<TKolObject*(const std::vector<TKolObject*>&)> ListPickHook;

@@ -376,17 +376,16 @@ TEST(SeasonLoopScenario, WithoutAPersonsClubOnlyTheLastRoundShowsTheTableAndNoth
 // have without stopping there (the same game file at the end of the season), whether the save came at a
 // league club screen or at a cup one after the league matchday of the round was played.
 TEST(SeasonLoopScenario, ASeasonResumedAfterASaveEndsAsTheUninterruptedOne) {
-    // Saves in every round; in rounds 4, 8, ... the person's cup club screen saves as well. The person
-    // picks his team by his players' scores: the screen opened again after the save makes the same
-    // choice without a draw (the autopilot's shuffle would draw again, as any new choice may).
+    // Saves in every round; in rounds 4, 8, ... the person's cup club screen saves as well. The person's
+    // line-up is the autopilot's: the screen opened again after the load keeps the one chosen before the
+    // save (a new choice would shuffle the squad again).
     const auto everyRound = [](TCheckingPort& port) {
         port.world->Options.saveGameWhen = 1;
         port.ClubScreenHook = [&port](TTeam& club) {
             TWorld& w = *port.world;
             if (!w.RoundGames.Empty() && w.RoundGames.First()->kind == gkCup && w.CurrentRound % 4 == 0)
                 w.SavedThisRound = false;
-            club.ChooseLineup(1, 3, 3, 2, false);
-            club.ChooseLineup(1, 10, 10, 10, true);
+            AutopilotLineup(club);
         };
     };
     const TRun whole = PlayOneSeason(4242, everyRound);
