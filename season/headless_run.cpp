@@ -11,6 +11,7 @@
 #include "season/country_selection.h"
 #include "season/game_loop.h"
 #include "season/new_world.h"
+#include "season/resume_seed.h"
 #include "season/season_report.h"
 #include "world/world.h"
 
@@ -32,7 +33,29 @@ struct THeadlessOptions {
     int stopBeforeRound = 0; // 0: play on
     std::vector<std::string> countries;
     std::string gameDir, load, save, report;
+    bool help = false;
 };
+
+const char* const kHelp =
+    "Kolbrin2002 --headless --seed N [--seasons K] [--countries A,B,...] [--humans H] [--data-dir DIR]\n"
+    "           [--save FILE] [--report FILE.json] [--stop-before-round R]\n"
+    "Kolbrin2002 --headless --load FILE [--seasons K] [--data-dir DIR] [--save FILE] [--report FILE.json]\n"
+    "           [--stop-before-round R]\n"
+    "\n"
+    "Plays K seasons (1 by default) without windows and prints a summary of each; human coaches are played\n"
+    "by the autopilot. A new career starts in 2002 from the seed N with the clubs of the countries named\n"
+    "(codes or names; all by default) and H human coaches (0 to 6). --save writes the game wherever the\n"
+    "rules save it: after a human coach's club screen when the game saves itself, and at the end of every\n"
+    "season. --report writes the summaries as JSON.\n"
+    "\n"
+    "The generator is seeded again, from values the game file keeps, at every point a game can be resumed\n"
+    "from: after each club screen of a human coach, at the end of each season, and when a game is loaded.\n"
+    "So a loaded game goes on exactly as the career that saved it went on; --load takes no seed.\n"
+    "\n"
+    "--stop-before-round R (with --save) ends the run at the first club screen of a human coach in round R:\n"
+    "the line-up chosen, the game is saved as the game saves itself there, and --load FILE plays on from\n"
+    "that screen to the same world as a run that never stopped. It needs a human coach: a career without\n"
+    "one can be resumed only from the end of a season, so stop it with --seasons K --save FILE.\n";
 
 // A bad option: its message is the one line the run prints.
 class EBadOption : public std::runtime_error {
@@ -84,6 +107,11 @@ THeadlessOptions ParseOptions(const std::vector<std::string>& args, const std::s
             if (hasValue) throw EBadOption("--headless takes no value");
             continue;
         }
+        if (name == "--help") {
+            if (hasValue) throw EBadOption("--help takes no value");
+            o.help = true;
+            continue;
+        }
         static const std::vector<std::string> withValue = {"--seed",   "--seasons",  "--countries",
                                                            "--humans", "--data-dir", "--load",
                                                            "--save",   "--report",   "--stop-before-round"};
@@ -117,10 +145,12 @@ THeadlessOptions ParseOptions(const std::vector<std::string>& args, const std::s
             o.report = value;
         }
     }
-    if (!o.hasSeed) throw EBadOption("--seed N is required");
+    if (o.help) return o;
+    if (o.load.empty() && !o.hasSeed) throw EBadOption("--seed N is required for a new career");
     if (o.stopBeforeRound != 0 && o.save.empty()) throw EBadOption("--stop-before-round needs --save FILE");
-    if (!o.load.empty() && (!o.countries.empty() || o.humans != 0))
-        throw EBadOption("--countries and --humans choose a new career and cannot go with --load");
+    if (!o.load.empty() && (!o.countries.empty() || o.humans != 0 || o.hasSeed))
+        throw EBadOption("--seed, --countries and --humans choose a new career and cannot go with --load "
+                         "(a loaded game takes its generator from the game file)");
     return o;
 }
 
@@ -186,7 +216,7 @@ int Run(const THeadlessOptions& o, std::ostream& out) {
     } else {
         if (!std::filesystem::is_regular_file(o.load)) throw EBadOption("no saved game " + o.load);
         world = TWorld::LoadGame(o.load);
-        SetRandSeed(o.seed);
+        SetRandSeed(ResumeSeed(*world));
     }
     port = std::make_unique<THeadlessPort>(*world);
     InstallSubstitutionAutopilot(*port);
@@ -197,36 +227,44 @@ int Run(const THeadlessOptions& o, std::ostream& out) {
         CreateStartEvents(*world);
     }
     world->GameFilePath = o.save;
-    // --stop-before-round: the first club screen of a human coach in that round saves the game as the
-    // screen opens (the club prepares again after a load) and ends the run.
-    bool stopped = false, savedAtStop = false;
     if (o.stopBeforeRound != 0) {
         bool human = false;
         for (const TTeam* club : world->AllTeams) human = human || club->IsHumanRun();
-        if (!human) throw EBadOption("--stop-before-round needs a human coach (--humans 1 or more)");
-        TWorld& w = *world;
-        port->ClubScreenHook = [&w, &o, &stopped, &savedAtStop](TTeam& club) {
-            if (stopped || w.CurrentRound != o.stopBeforeRound) {
-                club.AutoLineup();
-                return;
-            }
-            bool league = true;
-            for (const TGame* game : w.RoundGames)
-                if (game != nullptr && (game->homeTeam == &club || game->awayTeam == &club)) {
-                    league = game->kind == gkLeague;
-                    break;
-                }
-            w.ResumeTeam = club.id;
-            w.LeagueRoundDone = !league;
-            stopped = true;
-            savedAtStop = w.SaveGame(o.save);
-            w.QuitRequested = true;
-        };
+        if (!human)
+            throw EBadOption(
+                "--stop-before-round needs a human coach: a career without one can be resumed only "
+                "from the end of a season (--seasons K --save FILE)");
     }
+    // Every club screen of a person: the autopilot's line-up, then the generator seeded from the world (a
+    // game saved here resumes at this screen, which keeps the line-up and seeds the same). With
+    // --stop-before-round, the first one of round R saves the game as the autosave would and ends the run.
+    bool stopped = false, savedAtStop = false;
+    TWorld& w = *world;
+    port->ClubScreenHook = [&w, &o, &stopped, &savedAtStop](TTeam& club) {
+        AutopilotLineup(club);
+        SetRandSeed(ResumeSeed(w));
+        if (stopped || o.stopBeforeRound == 0 || w.CurrentRound != o.stopBeforeRound) return;
+        bool league = true;
+        for (const TGame* game : w.RoundGames)
+            if (game != nullptr && (game->homeTeam == &club || game->awayTeam == &club)) {
+                league = game->kind == gkLeague;
+                break;
+            }
+        w.ResumeTeam = club.id;
+        w.LeagueRoundDone = !league;
+        stopped = true;
+        savedAtStop = w.SaveGame(o.save);
+        w.QuitRequested = true;
+    };
 
     TSeasonSteps steps = DefaultSeasonSteps();
     // Without --save the game is written nowhere.
     if (o.save.empty()) steps.saveGame = [](TWorld&) { return true; };
+    // The end of a season is saved with no club screen open: a game loaded from there seeds the same.
+    steps.endSeason = [endSeason = steps.endSeason](TWorld& career) {
+        endSeason(career);
+        SetRandSeed(ResumeSeed(career));
+    };
     std::vector<TSeasonReport> reports;
     for (int s = 0; s < o.seasons && !world->QuitRequested && !world->StopRequested; ++s) {
         TSeasonReport report;
@@ -267,6 +305,10 @@ int RunHeadless(const std::vector<std::string>& args, const std::string& default
                 std::ostream& err) {
     try {
         const THeadlessOptions options = ParseOptions(args, defaultGameDir);
+        if (options.help) {
+            out << kHelp;
+            return 0;
+        }
         const int result = Run(options, out);
         CloseLabelsFile();
         ResetCountries();

@@ -121,6 +121,60 @@ TEST(SeasonReport, TheFiguresOfASeasonAgreeWithTheWorld) {
     ResetCountries();
 }
 
+// --stop-before-round R, then --load: the game saved at the person's first club screen of round R and loaded
+// again reaches the same end of season as the run that never stopped (the same game file but for the time
+// of saving in its description, the same champions, scorer and money), for a stop in round 1, in an
+// autosave round followed by a cup round, and in a round that saves nothing by itself. And the game saved
+// at the end of a season plays the next one as the run that went on.
+TEST(SeasonReport, AGameStoppedInARoundAndLoadedEndsAsTheRunThatNeverStopped) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("kolbrin_stop_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), "--headless");
+        args.insert(args.end(), {"--data-dir", kGameDir});
+        std::ostringstream out, err;
+        EXPECT_EQ(RunHeadless(args, kGameDir, out, err), 0) << err.str();
+        return out.str();
+    };
+    // The file without its description, which holds the time of saving.
+    const auto game = [](const std::string& path) {
+        const std::string bytes = ReadFile(path);
+        return bytes.empty() ? bytes : bytes.substr(1 + static_cast<unsigned char>(bytes[0]));
+    };
+    // The lines that sum up a whole season, not the part of it a resumed run counted.
+    const auto titles = [](const std::string& text) {
+        std::string kept;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            for (const char* title : {"Champion of", "Cup winner", "Top scorer", "Money of all"})
+                if (line.find(title) != std::string::npos) kept += line + "\n";
+        return kept;
+    };
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    const std::string one = path("one.kbg"), two = path("two.kbg"), stop = path("stop.kbg"),
+                      resumed = path("resumed.kbg");
+    const std::string oneText = run({"--seed", "7", "--humans", "1", "--save", one});
+    const std::string twoText = run({"--seed", "7", "--humans", "1", "--seasons", "2", "--save", two});
+    ASSERT_EQ(titles(twoText).rfind(titles(oneText), 0), 0u) << twoText; // the first of two seasons
+    for (const int round : {1, 6, 11}) {
+        SCOPED_TRACE("stopped in round " + std::to_string(round));
+        const std::string r = std::to_string(round);
+        EXPECT_EQ(run({"--seed", "7", "--humans", "1", "--stop-before-round", r, "--save", stop}),
+                  "Stopped before round " + r + ": saved to " + stop + "\n");
+        const std::string text = run({"--load", stop, "--save", resumed});
+        EXPECT_EQ(titles(text), titles(oneText));
+        EXPECT_TRUE(game(resumed) == game(one));
+    }
+    // The second season from the game saved at the end of the first, whatever the generator held before.
+    SetRandSeed(99);
+    const std::string second = run({"--load", one, "--save", resumed});
+    EXPECT_EQ(titles(oneText) + titles(second), titles(twoText));
+    EXPECT_TRUE(game(resumed) == game(two));
+    EXPECT_GT(game(two).size(), 100000u);
+    std::filesystem::remove_all(dir);
+}
+
 TEST(SeasonReport, ABadOptionOrFileEndsTheRunWithOneLine) {
     const std::vector<std::vector<std::string>> cases = {
         {"--headless"},                                      // no seed
@@ -130,8 +184,10 @@ TEST(SeasonReport, ABadOptionOrFileEndsTheRunWithOneLine) {
         {"--headless", "--seed", "7", "--frobnicate"},       // unknown
         {"--headless", "--seed", "7", "--save"},             // value missing
         {"--headless", "--seed", "7", "--countries", "ZZZ"}, // no such country
-        {"--headless", "--seed", "7", "--load", kGameDir + "/no-such-game.kbg"},
-        {"--headless", "--seed", "7", "--load", kGameDir + "/referee.txe"}, // not a saved game
+        {"--headless", "--load", kGameDir + "/no-such-game.kbg"},
+        {"--headless", "--load", kGameDir + "/referee.txe"}, // not a saved game
+        {"--headless", "--seed", "7", "--load",
+         kGameDir + "/referee.txe"}, // the file's generator, not a seed
         {"--headless", "--seed", "7", "--data-dir", kGameDir + "/no-such-folder"},
         {"--headless", "--seed", "7", "--humans", "1", "--stop-before-round", "5"}, // nowhere to save
         {"--headless", "--seed", "7", "--humans", "1", "--stop-before-round", "19", "--save", "/tmp/x.kbg"},

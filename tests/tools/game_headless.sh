@@ -41,13 +41,17 @@ rc=$?
 [ $rc -eq 0 ] || fail "stop: exit code $rc: $(cat "$tmp/serr")"
 grep -qF "Stopped before round 6: saved to $tmp/g.kbg" "$tmp/sout" || fail "stop: $(cat "$tmp/sout")"
 [ -s "$tmp/g.kbg" ] || fail "stop: no saved game"
-timeout 120 "$game" --headless --seed 7 --load "$tmp/g.kbg" --data-dir "$build/bin" >"$tmp/lout" 2>"$tmp/lerr"
+timeout 120 "$game" --headless --load "$tmp/g.kbg" --data-dir "$build/bin" >"$tmp/lout" 2>"$tmp/lerr"
 rc=$?
 [ $rc -eq 0 ] || fail "load: exit code $rc: $(cat "$tmp/lerr")"
 grep -qF "Season 2002 (counted from round 6)" "$tmp/lout" && grep -qF "Cup winner: " "$tmp/lout" ||
     fail "load: no summary of the season: $(cat "$tmp/lout")"
 
-# 3. Bad options: one line on stderr, nothing on stdout, a non-zero exit.
+# 3. The options and what a stop means, on the output stream.
+timeout 20 "$game" --headless --help >"$tmp/hout" 2>"$tmp/herr" || fail "help: exit code $?"
+grep -qF -- "--stop-before-round R" "$tmp/hout" && [ ! -s "$tmp/herr" ] || fail "help: $(cat "$tmp/hout" "$tmp/herr")"
+
+# 4. Bad options: one line on stderr, nothing on stdout, a non-zero exit.
 bad() {
     timeout 20 "$game" "$@" >"$tmp/bout" 2>"$tmp/berr"
     local code=$?
@@ -57,7 +61,8 @@ bad() {
 }
 bad --headless --seed 7 --bogus
 bad --headless --seed seven
-bad --headless --seed 7 --data-dir "$build/bin" --load "$tmp/missing.kbg"
+bad --headless --data-dir "$build/bin" --load "$tmp/missing.kbg"
+bad --headless --seed 7 --data-dir "$build/bin" --load "$tmp/g.kbg"
 
 [ $failures -eq 0 ] && echo "game headless: all checks passed"
 [ $failures -eq 0 ]
