@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -58,6 +59,28 @@ TEST(SeasonReport, ASeededHeadlessSeasonReportsTheSameTwice) {
     EXPECT_NE(texts[0].find("Season 2002\n  Champion of league 1: "), std::string::npos) << texts[0];
     EXPECT_NE(reports[0].find("\"season\": 2002"), std::string::npos) << reports[0];
     std::filesystem::remove(json);
+}
+
+// The stored summary of three seasons of one seeded career with a human coach on autopilot: any change of a
+// rule of the career, of the order of its draws or of the headless seeding shows here. When a rule changes
+// on purpose, write the new summary with KOLBRIN_WRITE_GOLDEN=1 and commit it on its own, saying which.
+TEST(SeasonReport, GoldenThreeSeasons) {
+    const std::string path =
+        std::string(KOLBRIN_SOURCE_DIR) + "/tests/season/golden/career_2002_3_seasons.txt";
+    std::ostringstream out, err;
+    ASSERT_EQ(RunHeadless(
+                  {"--headless", "--seed", "2002", "--seasons", "3", "--humans", "1", "--data-dir", kGameDir},
+                  kGameDir, out, err),
+              0)
+        << err.str();
+    const std::string actual = WithoutTimes(out.str());
+    if (std::getenv("KOLBRIN_WRITE_GOLDEN") != nullptr) {
+        std::ofstream(path, std::ios::binary) << actual;
+        GTEST_SKIP() << "wrote " << path;
+    }
+    const std::string expected = ReadFile(path);
+    ASSERT_FALSE(expected.empty()) << "missing " << path;
+    EXPECT_EQ(actual, expected);
 }
 
 TEST(SeasonReport, TheFiguresOfASeasonAgreeWithTheWorld) {
