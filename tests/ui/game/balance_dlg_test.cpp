@@ -2,6 +2,7 @@
 // current season first and the two before it beside, and the season's result is what the round did to the
 // club's cash.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "foundation/money_format.h"
 #include "foundation/row_markup.h"
@@ -54,6 +55,7 @@ private slots:
             if (auto* dlg = qobject_cast<TbalanceDlg*>(QApplication::activeModalWidget())) {
                 caption = dlg->windowTitle();
                 rows = dlg->RowTexts();
+                uitest::Shot(dlg, "TbalanceDlg");
                 QTest::keyClick(dlg, Qt::Key_Escape);
             }
         });

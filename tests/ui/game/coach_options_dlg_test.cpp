@@ -1,6 +1,7 @@
 // The coach's profile through the windowed port: it opens on the coach's profile, OK stores what was
 // clicked and answers true, Cancel (or Escape) leaves the profile as it was and answers false.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "ui/game/club/coach_options_dlg.h"
 #include "ui/game/qt_user_port.h"
@@ -90,7 +91,9 @@ private slots:
 
     void okStoresTheClickedProfile() {
         const bool confirmed = Edit([](TcoachOptionsDlg& dlg) {
+            uitest::Shot(&dlg, "TcoachOptionsDlg");
             ClickEverything(dlg, 1);
+            uitest::Shot(&dlg, "TcoachOptionsDlg_2");
             QTest::mouseClick(dlg.OKBtn(), Qt::LeftButton);
         });
         QCOMPARE(shown_, (TProfile{1, 0, 1, 2, 0}));

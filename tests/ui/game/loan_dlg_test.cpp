@@ -2,6 +2,7 @@
 // them, each press borrows or repays one step through the club's loan operations, the buttons stop at the
 // limits, and closing it without a press changes nothing.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "foundation/money_format.h"
 #include "ui/common/qt_text.h"
@@ -70,6 +71,7 @@ private slots:
             // The limit explains itself with the squad's level.
             QVERIFY(dlg.TextLimit()->toolTip().contains(QString::number(level)));
             QVERIFY(!dlg.TextInterest()->toolTip().isEmpty());
+            uitest::Shot(&dlg, "TloanDlg");
         });
     }
 

@@ -1,6 +1,7 @@
 // The referee aid, opened from a human club's screen for the game it prepares: the referee's name, both
 // clubs, and the faces chosen by the referee's favour toward each, left out when the picture is missing.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "datafiles/referee_attr.h"
 #include "foundation/settings.h"
@@ -52,6 +53,7 @@ private slots:
                     away = dlg->TextAwayTeam()->text();
                     homeFace = !dlg->PictureHome()->isHidden() && !dlg->PictureHome()->pixmap().isNull();
                     awayFace = !dlg->PictureAway()->isHidden() && !dlg->PictureAway()->pixmap().isNull();
+                    uitest::Shot(dlg, "TRefereeAidDlg");
                     QTest::keyClick(dlg, Qt::Key_Escape);
                 }
             });

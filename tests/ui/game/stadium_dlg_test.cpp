@@ -3,6 +3,7 @@
 // of the class reached, it stays disabled where the club cannot build, and its loan door lends through the
 // loan dialog.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "foundation/money_format.h"
 #include "ui/common/qt_text.h"
@@ -68,6 +69,7 @@ private slots:
             QVERIFY(dlg.LabelWarning()->isVisible());
             QCOMPARE(dlg.TextCapacity()->text(), QString("Capacity: 30000 seats"));
             QVERIFY(dlg.Label1()->text().endsWith(Money(*world_, 500000)));
+            uitest::Shot(&dlg, "TstadiumDlg");
         });
         QCOMPARE(int(club_->stadium.size), 6);
         QCOMPARE(club_->balance(), 1500000);

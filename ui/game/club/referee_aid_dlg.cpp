@@ -24,7 +24,7 @@ constexpr int kCloseText = 96;
 
 // The scales' measures in pixels.
 constexpr int kStandHeight = 105;
-constexpr int kBeamHalf = 95;
+constexpr int kBeamHalf = 110;
 constexpr int kPanHalfWidth = 25;
 constexpr int kPanDepth = 30;
 constexpr int kNameBelow = 45;
@@ -80,7 +80,7 @@ TRefereeScales::TRefereeScales(int homeFavour, int awayFavour, QString homeName,
     : QWidget(parent), homeFavour_(homeFavour), awayFavour_(awayFavour), homeName_(std::move(homeName)),
       awayName_(std::move(awayName)) {
     setObjectName("paintBoxLira");
-    setMinimumSize(2 * kBeamHalf + 2 * kPanHalfWidth + 40, kStandHeight + kMaxTilt / 2 + 50);
+    setMinimumSize(2 * kBeamHalf + 220, kStandHeight + kMaxTilt / 2 + 50);
 }
 
 void TRefereeScales::paintEvent(QPaintEvent* /*event*/) {
@@ -127,9 +127,12 @@ void TRefereeScales::paintEvent(QPaintEvent* /*event*/) {
         p.drawPolygon(triangle, 3);
         p.setFont(small);
         p.setPen(palette().color(QPalette::WindowText));
-        const QRect nameBox(pan.end.x() - 80, pan.end.y() + kNameBelow - 2, 160,
+        // Each name keeps to its own half of the picture.
+        const int half = std::min(pan.end.x(), width() - pan.end.x()) - 4;
+        const QRect nameBox(pan.end.x() - half, pan.end.y() + kNameBelow - 2, 2 * half,
                             p.fontMetrics().height() + 4);
-        p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop, pan.name);
+        p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop,
+                   p.fontMetrics().elidedText(pan.name, Qt::ElideRight, nameBox.width()));
     }
 }
 
@@ -167,6 +170,8 @@ TRefereeAidDlg::TRefereeAidDlg(TGame& game, const std::string& gameDir, QWidget*
     clubs->addWidget(textAwayTeam_, 0, 1);
     clubs->addWidget(pictureHome_, 1, 0);
     clubs->addWidget(pictureAway_, 1, 1);
+    clubs->setColumnStretch(0, 1);
+    clubs->setColumnStretch(1, 1);
     auto* closing = new QHBoxLayout;
     closing->addStretch();
     closing->addWidget(closeBtn_);

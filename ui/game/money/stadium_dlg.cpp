@@ -56,7 +56,11 @@ void TStadiumPicture::paintEvent(QPaintEvent* /*event*/) {
     const QRectF area = QRectF(rect()).adjusted(8, 8, -8, -8);
     // Three rings around the pitch, each as thick as a fifth of the picture's half height.
     const qreal ring = std::min(area.width(), area.height()) / 10.0;
-    const QRectF pitch = area.adjusted(3 * ring + 6, 3 * ring + 6, -3 * ring - 6, -3 * ring - 6);
+    // The pitch is the largest rectangle inside the inner ring's opening, less a margin.
+    const QRectF opening = area.adjusted(3 * ring, 3 * ring, -3 * ring, -3 * ring);
+    const qreal fit = 0.70;
+    QRectF pitch(0, 0, opening.width() * fit, opening.height() * fit);
+    pitch.moveCenter(opening.center());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(46, 139, 60));
     p.drawRect(pitch);
