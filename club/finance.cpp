@@ -204,3 +204,17 @@ std::size_t TThreeBalances::ColumnCount() const {
     while (count > 0 && !accounts_[count - 1]) --count;
     return count;
 }
+
+int WagesCovered(const TTeam& club) {
+    constexpr int kSeason = 18;
+    const std::int64_t wages = club.WageBill();
+    if (wages <= 0) return kSeason;
+    if (club.balance() <= 0) return 0;
+    return static_cast<int>(std::min<std::int64_t>(kSeason, club.balance() / wages));
+}
+
+TColor WagesCoveredColour(int matchdays) {
+    if (matchdays >= 9) return kRowGreen;
+    if (matchdays >= 3) return kRowYellow;
+    return kRowRed;
+}

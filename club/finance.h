@@ -50,6 +50,12 @@ bool ComputerStadiumWorks(TTeam& club, std::int32_t wageBill);
 // asks for it, with two decimals when the rounding unit is below 1, else whole.
 std::string TicketPriceText(long double price, const CurrencyRecord& currency);
 
+// The finance gauge of the club screen: how many matchdays of wages the cash pays (none in debt or with
+// less than one wage bill, at most a season of 18); green from 9 matchdays, yellow from 3, red below. A
+// club without wages counts a full season.
+int WagesCovered(const TTeam& club);
+TColor WagesCoveredColour(int matchdays);
+
 // ---- The finance table ----
 
 // One season's account: the seven booked categories in the order 1, 2, 3, 21, 22, 23, 24.

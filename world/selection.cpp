@@ -17,6 +17,12 @@ std::string TSelectionCheck::Message() const {
     return Format(GetText(textNumber), args);
 }
 
+bool CycleLineupRole(TPlayer& player) {
+    if (!player.IsAvailable()) return false;
+    player.matchState.lineupRole = (player.matchState.lineupRole + 1) % 3;
+    return true;
+}
+
 void SortSquadForDisplay(TTeam& club) {
     club.players.Pack();
     SortList(club.players, [](const TPlayer* earlier, const TPlayer* later) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class TPlayer;
 class TTeam;
 
 // Why a selection cannot be played, checked in this order; each has a language text that the screen fills
@@ -55,6 +56,10 @@ TSelectionCheck SelectFormation(TTeam& club, const TFormation& formation);
 // weaker one (at most -10) a forward for a defender; then the goalkeeper, the rest of the team and the
 // bench; then the check.
 TSelectionCheck AutomaticSelection(TTeam& club, const TTeam& opponent, bool atHome);
+
+// A line-up click on the club screen: an available player moves from the stands to the team, from the
+// team to the bench, from the bench to the stands. A suspended or injured player keeps his role (false).
+bool CycleLineupRole(TPlayer& player);
 
 // Whether the selection may be played, and the first reason it may not. Also sets the club's benchCount to
 // the substitutions it will have: min(3, bench players).

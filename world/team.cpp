@@ -247,7 +247,7 @@ TColor TTeam::SatisfactionColour() const {
     return kRowYellow;
 }
 
-TColor TTeam::MoraleColour() const {
+long double TTeam::Morale() const {
     long double sum = 0;
     int count = 0;
     for (const TPlayer* player : players) {
@@ -258,7 +258,11 @@ TColor TTeam::MoraleColour() const {
     // The mean leaves two players out; a squad of two or fewer is averaged over itself instead of
     // dividing by zero or less.
     const int divisor = count > 2 ? count - 2 : std::max(count, 1);
-    const long double mean = sum / divisor;
+    return sum / divisor;
+}
+
+TColor TTeam::MoraleColour() const {
+    const long double mean = Morale();
     if (mean >= 4) return kRowGreen;
     if (mean >= 2) return kRowYellow;
     return kRowRed;

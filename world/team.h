@@ -234,6 +234,9 @@ public:
     void SetupColumns(TColumnList& header, bool numbered, int a, int b) const override;
     TColor TextColor() const override;
     TColor BackColor() const override;
+    // The squad's morale: the sum of the players' form over the squad size less two (a squad of two or fewer
+    // is averaged over itself); green from 4, yellow from 2, red below.
+    long double Morale() const;
     TColor MoraleColour() const;
     TColor SatisfactionColour() const;
 

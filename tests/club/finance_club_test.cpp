@@ -121,3 +121,26 @@ TEST(TicketPriceText, ByTheCurrencysDisplayParameters) {
     euros.subUnit = " cents";
     EXPECT_EQ(TicketPriceText(0.048L, euros), "48 cents");
 }
+
+TEST(ClubFinanceGauge, MatchdaysOfWagesTheCashPays) {
+    ClubWorld w;
+    TTeam& club = w.AddClub("Alpha", 2, 0, 0, 0);
+    club.PlayerAt(0)->SetSalary(30000);
+    club.PlayerAt(1)->SetSalary(20000); // wage bill 50 000
+    struct Case {
+        std::int32_t balance;
+        int matchdays;
+        TColor colour;
+    } cases[] = {
+        {-1, 0, kRowRed},        {49999, 0, kRowRed},    {149999, 2, kRowRed},    {150000, 3, kRowYellow},
+        {449999, 8, kRowYellow}, {450000, 9, kRowGreen}, {900000, 18, kRowGreen}, {5000000, 18, kRowGreen},
+    };
+    for (const Case& c : cases) {
+        club.SetBalance(c.balance);
+        EXPECT_EQ(WagesCovered(club), c.matchdays) << c.balance;
+        EXPECT_EQ(WagesCoveredColour(WagesCovered(club)), c.colour) << c.balance;
+    }
+    club.PlayerAt(0)->soldToTeamId = 99; // a sold player's salary is not the club's any more
+    club.SetBalance(100000);
+    EXPECT_EQ(WagesCovered(club), 5);
+}

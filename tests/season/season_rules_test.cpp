@@ -10,6 +10,7 @@
 #include "season/game_loop.h"
 #include "season/price_level.h"
 #include "world/division.h"
+#include "world/game.h"
 #include "world/world.h"
 
 #include <gtest/gtest.h>
@@ -217,6 +218,32 @@ TEST(SeasonSteps, TheDefaultSaveWritesTheGameFileTheWorldNames) {
     EXPECT_EQ(loaded->CurrentRound, 7);
     EXPECT_EQ(loaded->AllTeams.Count(), 1);
     std::filesystem::remove(world.GameFilePath);
+}
+
+TEST(SeasonSteps, TheClubScreenSaveResumesAtThatClubAndAFailedOneLeavesTheRoundAsItWas) {
+    TWorld world;
+    TTeam& home = worldtest::MakeClub(world, "Home");
+    TTeam& away = worldtest::MakeClub(world, "Away");
+    CreateDivisions(world);
+    world.CurrentRound = 6;
+    world.RoundGames.Add(new TGame(world, gkCup, 10, 0, 0, 1.0L, "Cup", &away, &home));
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("kolbrin_screen_save_" + std::to_string(getpid()) + ".kbg");
+    world.GameFilePath = file.string();
+    ASSERT_TRUE(SaveAtClubScreen(world, away));
+    EXPECT_EQ(world.ResumeTeam, 0);
+    const std::unique_ptr<TWorld> loaded = TWorld::LoadGame(world.GameFilePath);
+    EXPECT_EQ(loaded->ResumeTeam, away.id);
+    EXPECT_TRUE(loaded->LeagueRoundDone); // a cup tie: the league part of round 6 is behind
+    EXPECT_EQ(loaded->StartRound, 6);
+
+    // A file where the folder should be: the save fails and the round goes on unmarked.
+    world.GameFilePath = (file / "game.kbg").string();
+    world.LeagueRoundDone = false;
+    EXPECT_FALSE(SaveAtClubScreen(world, home));
+    EXPECT_EQ(world.ResumeTeam, 0);
+    EXPECT_FALSE(world.LeagueRoundDone);
+    std::filesystem::remove(file);
 }
 
 } // namespace

@@ -110,6 +110,23 @@ TEST(CheckSelection, EachRuleOnBothSidesOfItsLimit) {
     }
 }
 
+TEST(CycleLineupRole, StandsTeamBenchAndBackForAvailablePlayersOnly) {
+    SelectionClub s;
+    TPlayer& p = *s.outfield[0];
+    for (int expected : {1, 2, 0, 1}) {
+        EXPECT_TRUE(CycleLineupRole(p));
+        EXPECT_EQ(p.matchState.lineupRole, expected);
+    }
+    p.injuredGames = 1;
+    EXPECT_FALSE(CycleLineupRole(p));
+    EXPECT_EQ(p.matchState.lineupRole, 1);
+    p.injuredGames = 0;
+    p.suspendedGames = 2;
+    p.matchState.lineupRole = 0;
+    EXPECT_FALSE(CycleLineupRole(p));
+    EXPECT_EQ(p.matchState.lineupRole, 0);
+}
+
 TEST(CheckSelection, BenchOfSevenPassesAndEightFails) {
     TWorld world;
     TTeam& club = MakeClub(world, "Club");

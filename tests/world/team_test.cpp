@@ -510,5 +510,6 @@ TEST(TeamDisplay, BoardAndMoraleColours) {
     b.form = 0;
     EXPECT_EQ(club.MoraleColour(), 0x0000FF);
     b.form = 1; // 4 / 2 = 2: yellow
+    EXPECT_EQ(club.Morale(), 2.0L);
     EXPECT_EQ(club.MoraleColour(), 0x00FFFF);
 }

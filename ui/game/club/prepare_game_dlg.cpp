@@ -1,0 +1,1248 @@
+#include "ui/game/club/prepare_game_dlg.h"
+
+#include "club/finance.h"
+#include "club/market.h"
+#include "foundation/format_text.h"
+#include "foundation/money_format.h"
+#include "foundation/numeric.h"
+#include "foundation/settings.h"
+#include "foundation/texts.h"
+#include "season/autosave.h"
+#include "ui/common/about_box.h"
+#include "ui/common/checked_picture.h"
+#include "ui/common/object_list_view.h"
+#include "ui/common/print_list_dlg.h"
+#include "ui/common/qsettings_store.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/row_delegate.h"
+#include "ui/common/trevan_button.h"
+#include "ui/game/club/club_gauge.h"
+#include "ui/game/club/squad_list.h"
+#include "ui/game/options_dlg.h"
+#include "world/calendar.h"
+#include "world/division.h"
+#include "world/formations.h"
+#include "world/game.h"
+#include "world/money_rules.h"
+#include "world/selection.h"
+#include "world/world.h"
+
+#if __has_include("ui/game/club/plantel_dlg.h")
+#include "ui/game/club/plantel_dlg.h"
+#define KOLBRIN_HAS_SQUAD_VIEW 1
+#endif
+#if __has_include("ui/game/money/balance_dlg.h")
+#include "ui/game/money/balance_dlg.h"
+#define KOLBRIN_HAS_BALANCE_DLG 1
+#endif
+#if __has_include("ui/game/money/loan_dlg.h")
+#include "ui/game/money/loan_dlg.h"
+#define KOLBRIN_HAS_LOAN_DLG 1
+#endif
+#if __has_include("ui/game/money/stadium_dlg.h")
+#include "ui/game/money/stadium_dlg.h"
+#define KOLBRIN_HAS_STADIUM_DLG 1
+#endif
+#if __has_include("ui/game/club/referee_aid_dlg.h")
+#include "ui/game/club/referee_aid_dlg.h"
+#define KOLBRIN_HAS_REFEREE_AID 1
+#endif
+#if __has_include("ui/game/club/coach_options_dlg.h")
+#include "ui/game/club/coach_options_dlg.h"
+#define KOLBRIN_HAS_COACH_OPTIONS 1
+#endif
+#if __has_include("ui/game/season/classification_dlg.h")
+#include "ui/game/season/classification_dlg.h"
+#define KOLBRIN_HAS_CLASSIFICATION 1
+#endif
+#if __has_include("ui/game/start/coach_manager_dlg.h")
+#include "season/coach_manager.h"
+#include "ui/game/start/coach_manager_dlg.h"
+#define KOLBRIN_HAS_COACH_MANAGER 1
+#endif
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Texts of the screen.
+constexpr int kSeasonText = 274; // "Season %d - Matchday %d"
+constexpr int kPerformanceText = 206;
+constexpr int kMoralText = 205;
+constexpr int kFinancesText = 367;
+constexpr int kFirstPageText = 530; // the nine page names follow each other
+constexpr int kBestText = 539;
+constexpr int kAutomaticText = 540;
+constexpr int kPlayText = 541;
+constexpr int kCupText = 31;
+constexpr int kCoachText = 48;
+constexpr int kRefereeText = 92;
+constexpr int kLastResultsText = 368;
+constexpr int kCashText = 232;
+constexpr int kForeignText = 373;
+constexpr int kSalaryText = 120;
+constexpr int kBehaviourText = 121;
+constexpr int kSeasonGoalsText = 200;
+constexpr int kYellowCardsText = 375;
+constexpr int kCareerText = 374;
+constexpr int kGamesText = 202;
+constexpr int kGoalsText = 113;
+constexpr int kRedCardsText = 203;
+constexpr int kInjuriesText = 204;
+constexpr int kTicketPriceText = 343;
+constexpr int kLoanInterestText = 341;
+constexpr int kWagesText = 340;
+constexpr int kCashColumnText = 342;
+constexpr int kAttackingText = 426;
+constexpr int kDefensiveText = 427;
+constexpr int kSpecialText = 428;
+constexpr int kCalendarText = 345;
+constexpr int kSquadText = 243;
+constexpr int kPriceText = 550;
+constexpr int kMarketValueText = 551;
+constexpr int kSellText = 535;
+constexpr int kCancelText = 77;
+constexpr int kNotForSaleText = 321; // sale modes 0, 1, 2: not for sale, auction now, listed
+constexpr int kAuctionNowText = 323;
+constexpr int kListedText = 322;
+constexpr int kRenewText = 369;
+constexpr int kProposeText = 370;
+constexpr int kNewSalaryText = 713;
+constexpr int kNextCupOpponentText = 328;
+constexpr int kOutOfCupText = 552;
+constexpr int kSaveText = 700;
+constexpr int kStopText = 701;
+constexpr int kCoachBtnText = 702;
+constexpr int kKolbrinBtnText = 703;
+constexpr int kPlayerBtnText = 704;
+constexpr int kClubBtnText = 705;
+constexpr int kCoachesBtnText = 706;
+constexpr int kStadiumBtnText = 707;
+constexpr int kLoansBtnText = 708;
+constexpr int kCardsBtnText = 709;
+constexpr int kNotAvailableText = 710;
+constexpr int kSavedText = 711;
+constexpr int kWagesCoveredText = 712;
+constexpr int kLineupHintText = 714;
+constexpr int kSpyBtnText = 131;
+constexpr int kHistoryText = 124;
+constexpr int kProfileText = 122;
+constexpr int kRankingText = 126;
+constexpr int kSearchText = 127;
+constexpr int kAcquisitionsText = 350;
+constexpr int kObservedText = 129;
+constexpr int kTransfersText = 130;
+constexpr int kOptionsText = 332;
+constexpr int kQuitText = 333;
+constexpr int kAboutText = 334;
+constexpr int kSellMenuText = 337;
+constexpr int kSeasonScorersText = 338;
+constexpr int kAllTimeScorersText = 339;
+constexpr int kAcquisitionsCaptionText = 351;
+
+// The gauges show a value times ten.
+constexpr int kMoraleMaximum = 60;
+constexpr int kPerformanceMaximum = 30;
+constexpr int kFinancesMaximum = 18;
+
+constexpr int kNoCupSlot = 9999;
+
+QString Text(int n) {
+    return ToQString(GetText(n));
+}
+
+QString Money(const TWorld& world, std::int64_t amount) {
+    return ToQString(FormatMoney(amount, world.CurrencyRecord.suffix));
+}
+
+// A label that can be clicked: a flat button.
+QPushButton* LinkButton(QWidget* parent, const char* name) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet("text-align: left; padding: 2px;");
+    return button;
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
+TTrevanButton* BarButton(QWidget* parent, const char* name, int tag) {
+    auto* button = new TTrevanButton(parent);
+    button->setObjectName(name);
+    SetTextTag(button, tag);
+    return button;
+}
+
+// The sale price editor steps in the rounding bands of asking prices (in thousands).
+int PriceStep(int thousands) {
+    if (thousands >= 2000) return 100;
+    if (thousands >= 1000) return 50;
+    if (thousands > 500) return 25;
+    if (thousands > 100) return 10;
+    return 1;
+}
+
+void SetClubColours(QWidget* widget, const TTeam& club) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(club.BackColor()));
+    palette.setColor(QPalette::WindowText, ToQColor(club.TextColor()));
+    widget->setAutoFillBackground(true);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
+    : TKolForm(0, parent), world_(world), club_(club) {
+    setObjectName("TprepareGameDlg");
+    setWindowTitle(QStringLiteral("Kolbrin 2002"));
+    // The opponent of this round's game; the club is away when it is not the home club.
+    for (TGame* game : world_.RoundGames)
+        if (game != nullptr && game->HasTeams() && (game->homeTeam == &club_ || game->awayTeam == &club_)) {
+            game_ = game;
+            break;
+        }
+    if (game_ != nullptr) {
+        playsAway_ = game_->homeTeam->id != club_.id ? 1 : 0;
+        opponent_ = playsAway_ ? game_->homeTeam : game_->awayTeam;
+        if (game_->kind == gkCup) opponentDivision_ = world_.DivisionOfTeam(*opponent_);
+    }
+
+    auto* root = new QVBoxLayout(this);
+    BuildHeader(root);
+    auto* middle = new QHBoxLayout;
+    squad_ = new TSquadList(club_, club_.coach != nullptr && club_.coach->showCards != 0, this);
+    squad_->setMinimumWidth(560);
+    squad_->setToolTip(Text(kLineupHintText));
+    middle->addWidget(squad_, 3);
+    notebook_ = new QTabWidget(this);
+    notebook_->setObjectName("Notebook");
+    notebook_->tabBar()->setObjectName("TabControl");
+    QWidget* (TprepareGameDlg::*builders[kPageCount])() = {
+        &TprepareGameDlg::BuildGamePage,     &TprepareGameDlg::BuildPlayerPage,
+        &TprepareGameDlg::BuildFinancesPage, &TprepareGameDlg::BuildSelectionPage,
+        &TprepareGameDlg::BuildOpponentPage, &TprepareGameDlg::BuildSellPage,
+        &TprepareGameDlg::BuildContractPage, &TprepareGameDlg::BuildMessagePage,
+        &TprepareGameDlg::BuildCupPage};
+    for (int p = 0; p < kPageCount; ++p)
+        notebook_->addTab((this->*builders[p])(), QString::number(kFirstPageText + p));
+    notebook_->setMinimumWidth(430);
+    middle->addWidget(notebook_, 2);
+    root->addLayout(middle, 1);
+    BuildButtonBar(root);
+    BuildMenus();
+
+    connect(squad_, &TSquadList::PlayerClicked, this, &TprepareGameDlg::SelectPlayer);
+    connect(squad_, &TSquadList::LineupClicked, this, &TprepareGameDlg::LineupClick);
+
+    ApplyTexts();
+    // The graphic buttons draw their caption when they have no pictures.
+    for (TTrevanButton* button : findChildren<TTrevanButton*>())
+        button->setText(ToQString(GetCaptionText(TextTag(button))));
+    for (QPushButton* link : {textReferee_, textLoanInterest_, textWages_, textCupOpponent_})
+        link->setText(QString());
+
+    SetColours();
+    balances_ = std::make_unique<TThreeBalances>(TThreeBalances::OfClub(club_, false));
+    RefreshAll();
+    notebook_->setCurrentIndex(pgGame);
+    CheckSelection();
+    resize(1240, 740);
+}
+
+TprepareGameDlg::~TprepareGameDlg() = default;
+
+// ---- Building ----
+
+void TprepareGameDlg::BuildHeader(QBoxLayout* layout) {
+    auto* header = new QHBoxLayout;
+    auto* names = new QGridLayout;
+    textSeason_ = NamedLabel(this, "textSeason");
+    labelTeamName_ = NamedLabel(this, "LabelTeamName");
+    QFont big = labelTeamName_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    labelTeamName_->setFont(big);
+    labelTeamName_->setAutoFillBackground(true);
+    labelTeamName_->setMargin(4);
+    textMyDivision_ = NamedLabel(this, "textMyDivision");
+    textCoachName_ = NamedLabel(this, "textCoachName");
+    bitmapTeamCountry_ = NamedLabel(this, "bitmapTeamCountry");
+    names->addWidget(bitmapTeamCountry_, 0, 0, 2, 1);
+    names->addWidget(labelTeamName_, 0, 1);
+    names->addWidget(textSeason_, 0, 2, Qt::AlignRight);
+    names->addWidget(textMyDivision_, 1, 1);
+    names->addWidget(textCoachName_, 1, 2, Qt::AlignRight);
+    header->addLayout(names, 3);
+    auto* gauges = new QVBoxLayout;
+    gaugeCoachPerformance_ = new TClubGauge(kPerformanceText, this);
+    gaugeCoachPerformance_->setObjectName("gaugeCoachPerformance");
+    gaugeMoral_ = new TClubGauge(kMoralText, this);
+    gaugeMoral_->setObjectName("gaugeMoral");
+    gaugeFinances_ = new TClubGauge(kFinancesText, this);
+    gaugeFinances_->setObjectName("gaugeFinances");
+    for (TClubGauge* gauge : {gaugeCoachPerformance_, gaugeMoral_, gaugeFinances_}) gauges->addWidget(gauge);
+    header->addLayout(gauges, 2);
+    layout->addLayout(header);
+}
+
+void TprepareGameDlg::BuildButtonBar(QBoxLayout* layout) {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("Panel1");
+    auto* bar = new QHBoxLayout(panel);
+    bar->setContentsMargins(0, 0, 0, 0);
+    struct TBarButton {
+        const char* name;
+        int tag;
+        void (TprepareGameDlg::*action)();
+    };
+    const TBarButton buttons[] = {
+        {"gameBtn", kFirstPageText + pgGame, nullptr},
+        {"selectBtn", kFirstPageText + pgSelection, nullptr},
+        {"financesBtn", kFirstPageText + pgFinances, nullptr},
+        {"cupBtn", kFirstPageText + pgCup, nullptr},
+        {"coachBtn", kCoachBtnText, nullptr},
+        {"spyBtn", kSpyBtnText, nullptr},
+        {"playerBtn", kPlayerBtnText, nullptr},
+        {"teamHistoryBtn", kClubBtnText, nullptr},
+        {"coachManagementBtn", kCoachesBtnText, &TprepareGameDlg::ShowCoachManager},
+        {"stadiumBtn", kStadiumBtnText, &TprepareGameDlg::ShowStadium},
+        {"loanBtn", kLoansBtnText, &TprepareGameDlg::ShowLoan},
+        {"kolbrinBtn", kKolbrinBtnText, nullptr},
+        {"saveBtn", kSaveText, nullptr},
+        {"stopBtn", kStopText, &TprepareGameDlg::stopBtnClick},
+    };
+    for (const TBarButton& b : buttons) {
+        TTrevanButton* button = BarButton(panel, b.name, b.tag);
+        bar->addWidget(button);
+        if (b.action != nullptr) connect(button, &QAbstractButton::clicked, this, b.action);
+    }
+    connect(panel->findChild<TTrevanButton*>("saveBtn"), &QAbstractButton::clicked, this,
+            [this] { saveBtnClick(); });
+    const std::pair<const char*, int> pages[] = {
+        {"gameBtn", pgGame}, {"selectBtn", pgSelection}, {"financesBtn", pgFinances}, {"cupBtn", pgCup}};
+    for (const auto& [name, page] : pages)
+        connect(panel->findChild<TTrevanButton*>(name), &QAbstractButton::clicked, this,
+                [this, page = page] { ShowPage(page); });
+    showCardsBtn_ = new QToolButton(panel);
+    showCardsBtn_->setObjectName("ShowCardsBtn");
+    showCardsBtn_->setCheckable(true);
+    showCardsBtn_->setChecked(squad_->ShowCards());
+    SetTextTag(showCardsBtn_, kCardsBtnText);
+    connect(showCardsBtn_, &QToolButton::clicked, this, &TprepareGameDlg::ShowCardsBtnClick);
+    bar->insertWidget(0, showCardsBtn_);
+    bar->addStretch(1);
+    layout->addWidget(panel);
+#ifndef KOLBRIN_HAS_STADIUM_DLG
+    CloseDoor(panel->findChild<TTrevanButton*>("stadiumBtn"));
+#endif
+#ifndef KOLBRIN_HAS_LOAN_DLG
+    CloseDoor(panel->findChild<TTrevanButton*>("loanBtn"));
+#endif
+#ifndef KOLBRIN_HAS_COACH_MANAGER
+    CloseDoor(panel->findChild<TTrevanButton*>("coachManagementBtn"));
+#endif
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] { saveBtnClick(); });
+}
+
+QWidget* TprepareGameDlg::BuildGamePage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    textLastResult_ = TaggedLabel(page, kLastResultsText);
+    textLastResult_->setObjectName("textLastResult");
+    layout->addWidget(textLastResult_);
+    TLastResult prototype(world_);
+    lastResults_ = new TObjectListView(prototype, 0, 0, page);
+    lastResults_->setObjectName("ListBoxLastResults");
+    lastResults_->setMaximumHeight(110);
+    layout->addWidget(lastResults_);
+    auto* referee = new QHBoxLayout;
+    QLabel* labelReferee = TaggedLabel(page, kRefereeText);
+    labelReferee->setObjectName("labelReferee");
+    referee->addWidget(labelReferee);
+    textReferee_ = LinkButton(page, "textReferee");
+    referee->addWidget(textReferee_, 1);
+    layout->addLayout(referee);
+    connect(textReferee_, &QPushButton::clicked, this, &TprepareGameDlg::ShowRefereeAid);
+    textOpponent_ = NamedLabel(page, "textOpponent");
+    textOpponent_->setAutoFillBackground(true);
+    textOpponent_->setMargin(4);
+    QFont bold = textOpponent_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    textOpponent_->setFont(bold);
+    textOpponent_->setCursor(Qt::PointingHandCursor);
+    textOpponent_->installEventFilter(this);
+    layout->addWidget(textOpponent_);
+    classification_ =
+        new TObjectListView(club_, tcName | tcRecord | tcPoints, tcName | tcRecord | tcPoints, page);
+    classification_->setObjectName("ListBoxClassification");
+    classification_->setMinimumHeight(240);
+    connect(classification_->view, &QListView::clicked, this, &TprepareGameDlg::ShowClassification);
+    layout->addWidget(classification_, 1);
+    textMoney2_ = NamedLabel(page, "textMoney2");
+    layout->addWidget(textMoney2_);
+#ifndef KOLBRIN_HAS_REFEREE_AID
+    CloseDoor(textReferee_);
+    textReferee_->setEnabled(true); // the name is still shown; only the click does nothing
+#endif
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildPlayerPage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    playerName_ = NamedLabel(page, "textPlayerName");
+    QFont bold = playerName_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    playerName_->setFont(bold);
+    playerFlag_ = NamedLabel(page, "bitmapPlayerCountry");
+    playerCountry_ = NamedLabel(page, "textPlayerCountry");
+    playerForeign_ = TaggedLabel(page, kForeignText);
+    playerForeign_->setObjectName("textForeign");
+    playerAbsence_ = NamedLabel(page, "textAbsence");
+    layout->addWidget(playerName_, 0, 0, 1, 3);
+    layout->addWidget(playerFlag_, 1, 0);
+    layout->addWidget(playerCountry_, 1, 1, 1, 2);
+    layout->addWidget(playerForeign_, 2, 0, 1, 3);
+    layout->addWidget(playerAbsence_, 3, 0, 1, 3);
+    int row = 4;
+    for (auto [tag, label, name] : {std::tuple{kSalaryText, &playerSalary_, "textSalary"},
+                                    std::tuple{kBehaviourText, &playerBehaviour_, "textBehaviour"},
+                                    std::tuple{kSeasonGoalsText, &playerGoals_, "textSeasonGoals"},
+                                    std::tuple{kYellowCardsText, &playerYellows_, "textYellowCards"}}) {
+        layout->addWidget(TaggedLabel(page, tag), row, 0);
+        *label = NamedLabel(page, name);
+        layout->addWidget(*label, row, 1, 1, 2);
+        ++row;
+    }
+    auto* career = new QGroupBox(page);
+    career->setObjectName("groupCareer");
+    SetTextTag(career, kCareerText);
+    auto* careerLayout = new QVBoxLayout(career);
+    playerCareer_ = NamedLabel(career, "textCareer");
+    careerLayout->addWidget(playerCareer_);
+    layout->addWidget(career, row, 0, 1, 3);
+    layout->setRowStretch(row + 1, 1);
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildFinancesPage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(TaggedLabel(page, kTicketPriceText), 0, 0);
+    textTicketPrice_ = NamedLabel(page, "textTicketPrice");
+    layout->addWidget(textTicketPrice_, 0, 1);
+    QLabel* label6 = TaggedLabel(page, kLoanInterestText);
+    label6->setObjectName("label6");
+    layout->addWidget(label6, 1, 0);
+    textLoanInterest_ = LinkButton(page, "textLoanInterest");
+    layout->addWidget(textLoanInterest_, 1, 1);
+    connect(textLoanInterest_, &QPushButton::clicked, this, &TprepareGameDlg::ShowLoan);
+    layout->addWidget(TaggedLabel(page, kWagesText), 2, 0);
+    textWages_ = LinkButton(page, "textWages");
+    layout->addWidget(textWages_, 2, 1);
+    connect(textWages_, &QPushButton::clicked, this, &TprepareGameDlg::ShowBalance);
+    layout->addWidget(TaggedLabel(page, kCashColumnText), 3, 0);
+    textCash_ = NamedLabel(page, "textCash");
+    layout->addWidget(textCash_, 3, 1);
+    listBoxBalance_ = new QListWidget(page);
+    listBoxBalance_->setObjectName("ListBoxBalance");
+    listBoxBalance_->setItemDelegate(new TRowDelegate(listBoxBalance_));
+    listBoxBalance_->setCursor(Qt::PointingHandCursor);
+    connect(listBoxBalance_, &QListWidget::itemClicked, this, &TprepareGameDlg::ShowBalance);
+    layout->addWidget(listBoxBalance_, 4, 0, 1, 2);
+    layout->setRowStretch(4, 1);
+#ifndef KOLBRIN_HAS_LOAN_DLG
+    textLoanInterest_->setToolTip(Text(kNotAvailableText));
+#endif
+#ifndef KOLBRIN_HAS_BALANCE_DLG
+    textWages_->setToolTip(Text(kNotAvailableText));
+    listBoxBalance_->setToolTip(Text(kNotAvailableText));
+#endif
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildSelectionPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    // Attacking: at most four defenders and two forwards or more; special: no forward; defensive: the rest.
+    auto groupOf = [](const TFormation& f) {
+        if (f.forwards == 0) return 2;
+        if (f.defenders <= 4 && f.forwards >= 2) return 0;
+        return 1;
+    };
+    const int groupTexts[3] = {kAttackingText, kDefensiveText, kSpecialText};
+    for (int g = 0; g < 3; ++g) {
+        auto* box = new QGroupBox(page);
+        SetTextTag(box, groupTexts[g]);
+        auto* row = new QHBoxLayout(box);
+        for (const TFormation& f : formations) {
+            if (!f.asLabel || groupOf(f) != g) continue;
+            auto* label = LinkButton(box, "");
+            label->setObjectName(QString("label%1").arg(f.code));
+            label->setText(QString("%1-%2-%3").arg(f.defenders).arg(f.midfielders).arg(f.forwards));
+            label->setStyleSheet("font-weight: bold; padding: 4px;");
+            connect(label, &QPushButton::clicked, this, [this, code = f.code] { MenuSelectClick(code); });
+            row->addWidget(label);
+        }
+        row->addStretch(1);
+        layout->addWidget(box);
+    }
+    auto* choices = new QHBoxLayout;
+    QPushButton* best = LinkButton(page, "labelBest");
+    SetTextTag(best, kBestText);
+    connect(best, &QPushButton::clicked, this, &TprepareGameDlg::Melhores1Click);
+    QPushButton* automatic = LinkButton(page, "labelAuto");
+    SetTextTag(automatic, kAutomaticText);
+    connect(automatic, &QPushButton::clicked, this, &TprepareGameDlg::Automtico1Click);
+    for (QPushButton* b : {best, automatic}) {
+        b->setStyleSheet("font-weight: bold; padding: 4px;");
+        choices->addWidget(b);
+    }
+    choices->addStretch(1);
+    layout->addLayout(choices);
+    // The formations of the menu, also on the page's context menu.
+    auto* menu = new QMenu(page);
+    menu->setObjectName("formationMenu");
+    for (const TFormation& f : formations) {
+        if (!f.inMenu) continue;
+        QAction* action =
+            menu->addAction(QString("%1-%2-%3").arg(f.defenders).arg(f.midfielders).arg(f.forwards));
+        action->setObjectName(QString("MenuSelect%1").arg(f.code));
+        connect(action, &QAction::triggered, this, [this, code = f.code] { MenuSelectClick(code); });
+    }
+    page->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(page, &QWidget::customContextMenuRequested, this,
+            [page, menu](const QPoint& at) { menu->popup(page->mapToGlobal(at)); });
+    selectionMessage_ = NamedLabel(page, "labelSelectionCheck");
+    selectionMessage_->setWordWrap(true);
+    layout->addWidget(selectionMessage_);
+    layout->addStretch(1);
+    okBtn_ = new QPushButton(page);
+    okBtn_->setObjectName("OKBtn");
+    SetTextTag(okBtn_, kPlayText);
+    okBtn_->setDefault(true);
+    okBtn_->setAutoDefault(true);
+    okBtn_->setMinimumHeight(40);
+    connect(okBtn_, &QPushButton::clicked, this, &TprepareGameDlg::OKBtnClick);
+    layout->addWidget(okBtn_);
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildOpponentPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    opponentName_ = NamedLabel(page, "textOpponentName");
+    opponentName_->setAutoFillBackground(true);
+    opponentName_->setMargin(4);
+    QFont bold = opponentName_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    opponentName_->setFont(bold);
+    layout->addWidget(opponentName_);
+    auto* coach = new QHBoxLayout;
+    coach->addWidget(TaggedLabel(page, kCoachText));
+    opponentCoach_ = NamedLabel(page, "textOpponentCoach");
+    coach->addWidget(opponentCoach_, 1);
+    layout->addLayout(coach);
+    gaugeOpponentMoral_ = new TClubGauge(kMoralText, page);
+    gaugeOpponentMoral_->setObjectName("gaugeOpponentMoral");
+    layout->addWidget(gaugeOpponentMoral_);
+    auto* buttons = new QHBoxLayout;
+    auto* calendar = new QPushButton(page);
+    calendar->setObjectName("opponentCalendarBtn");
+    SetTextTag(calendar, kCalendarText);
+    connect(calendar, &QPushButton::clicked, this, [this] { ShowCalendarOf(opponent_); });
+    auto* squad = new QPushButton(page);
+    squad->setObjectName("opponentPlantelBtn");
+    SetTextTag(squad, kSquadText);
+    connect(squad, &QPushButton::clicked, this, [this] { ShowSquadOf(opponent_); });
+#ifndef KOLBRIN_HAS_SQUAD_VIEW
+    CloseDoor(squad);
+#endif
+    buttons->addWidget(calendar);
+    buttons->addWidget(squad);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildSellPage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    sellPlayerName_ = NamedLabel(page, "textSellPlayer");
+    QFont bold = sellPlayerName_->font();
+    bold.setBold(true);
+    sellPlayerName_->setFont(bold);
+    layout->addWidget(sellPlayerName_, 0, 0, 1, 2);
+    layout->addWidget(TaggedLabel(page, kPriceText), 1, 0);
+    priceEdit_ = new QSpinBox(page);
+    priceEdit_->setObjectName("priceEdit");
+    priceEdit_->setRange(0, 2000000);
+    layout->addWidget(priceEdit_, 1, 1);
+    auto* radio = new QGroupBox(page);
+    radio->setObjectName("radioHowToSell");
+    auto* radioLayout = new QVBoxLayout(radio);
+    const int modeTexts[3] = {kNotForSaleText, kAuctionNowText, kListedText};
+    for (int mode = 0; mode < 3; ++mode) {
+        howToSell_[mode] = new QRadioButton(radio);
+        howToSell_[mode]->setObjectName(QString("howToSell%1").arg(mode));
+        SetTextTag(howToSell_[mode], modeTexts[mode]);
+        radioLayout->addWidget(howToSell_[mode]);
+    }
+    layout->addWidget(radio, 2, 0, 1, 2);
+    layout->addWidget(TaggedLabel(page, kMarketValueText), 3, 0);
+    marketValue_ = NamedLabel(page, "textMarketValue");
+    layout->addWidget(marketValue_, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* sell = new QPushButton(page);
+    sell->setObjectName("sellBtn");
+    SetTextTag(sell, kSellText);
+    connect(sell, &QPushButton::clicked, this, &TprepareGameDlg::sellBtnClick);
+    auto* cancel = new QPushButton(page);
+    cancel->setObjectName("cancelSellBtn");
+    SetTextTag(cancel, kCancelText);
+    connect(cancel, &QPushButton::clicked, this, &TprepareGameDlg::cancelSellBtnClick);
+    buttons->addWidget(sell);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons, 4, 0, 1, 2);
+    layout->setRowStretch(5, 1);
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildContractPage() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+    QLabel* caption = TaggedLabel(page, kRenewText);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    layout->addWidget(caption, 0, 0, 1, 2);
+    contractPlayerName_ = NamedLabel(page, "textContractPlayer");
+    layout->addWidget(contractPlayerName_, 1, 0, 1, 2);
+    layout->addWidget(TaggedLabel(page, kNewSalaryText), 2, 0);
+    newSalaryEdit_ = new QSpinBox(page);
+    newSalaryEdit_->setObjectName("newSalaryEdit");
+    newSalaryEdit_->setRange(0, 2000000000);
+    newSalaryEdit_->setGroupSeparatorShown(true);
+    layout->addWidget(newSalaryEdit_, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* propose = new QPushButton(page);
+    propose->setObjectName("newSalaryBtn");
+    SetTextTag(propose, kProposeText);
+    connect(propose, &QPushButton::clicked, this, &TprepareGameDlg::newSalaryBtnClick);
+    auto* cancel = new QPushButton(page);
+    cancel->setObjectName("cancelNewSalaryBtn");
+    SetTextTag(cancel, kCancelText);
+    connect(cancel, &QPushButton::clicked, this, [this] { ShowPage(pgPlayer); });
+    buttons->addWidget(propose);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildMessagePage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    textMessage_ = NamedLabel(page, "textMessage");
+    textMessage_->setWordWrap(true);
+    QFont bold = textMessage_->font();
+    bold.setBold(true);
+    textMessage_->setFont(bold);
+    layout->addWidget(textMessage_);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TprepareGameDlg::BuildCupPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    QLabel* labelCup = TaggedLabel(page, kCupText);
+    labelCup->setObjectName("labelCup");
+    QFont big = labelCup->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    labelCup->setFont(big);
+    layout->addWidget(labelCup);
+    layout->addWidget(TaggedLabel(page, kNextCupOpponentText));
+    textCupOpponent_ = LinkButton(page, "textCupOpponent");
+    connect(textCupOpponent_, &QPushButton::clicked, this, [this] { ShowSquadOf(cupOpponent_); });
+    layout->addWidget(textCupOpponent_);
+    cupState_ = NamedLabel(page, "textCupState");
+    layout->addWidget(cupState_);
+    layout->addStretch(1);
+    return page;
+}
+
+void TprepareGameDlg::BuildMenus() {
+    auto popupBelow = [this](const char* buttonName, QMenu* menu) {
+        auto* button = findChild<TTrevanButton*>(buttonName);
+        connect(button, &QAbstractButton::clicked, this,
+                [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    };
+    auto add = [this](QMenu* menu, const char* name, int tag, auto slot) {
+        QAction* action = menu->addAction(QString::number(tag));
+        action->setObjectName(name);
+        SetTextTag(action, tag);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    auto* coachMenu = new QMenu(this);
+    coachMenu->setObjectName("CoachMenu");
+    add(coachMenu, "ppp1", kHistoryText, [this] { ShowCoachHistory(); });
+    QAction* profile = add(coachMenu, "Perfil1", kProfileText, [this] { ShowCoachProfile(); });
+    QAction* ranking = add(coachMenu, "Ranking1", kRankingText, [] {});
+    CloseDoor(ranking);
+#ifndef KOLBRIN_HAS_COACH_OPTIONS
+    CloseDoor(profile);
+#else
+    (void)profile;
+#endif
+    popupBelow("coachBtn", coachMenu);
+
+    auto* spyMenu = new QMenu(this);
+    spyMenu->setObjectName("spyMenu");
+    CloseDoor(add(spyMenu, "Procurarjogador1", kSearchText, [] {}));
+    acquisitions_ = add(spyMenu, "Aquisies1", kAcquisitionsText, [this] { ShowAcquisitions(); });
+    observed_ = add(spyMenu, "Observados1", kObservedText, [] {});
+    CloseDoor(observed_);
+    CloseDoor(add(spyMenu, "Transferncias1", kTransfersText, [] {}));
+    popupBelow("spyBtn", spyMenu);
+
+    auto* kolbrinMenu = new QMenu(this);
+    kolbrinMenu->setObjectName("kolbrinMenu");
+    add(kolbrinMenu, "opcoesKolbrin1", kOptionsText, [this] { ShowOptions(); });
+    add(kolbrinMenu, "Sairsemgravar1", kQuitText, [this] { Sairsemgravar1Click(); });
+    QAction* about =
+        add(kolbrinMenu, "Acerca2", kAboutText, [this] { ShowAboutBox(TAboutBox::Mode::Normal, this); });
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    addAction(about);
+    popupBelow("kolbrinBtn", kolbrinMenu);
+
+    playerMenu_ = new QMenu(this);
+    playerMenu_->setObjectName("playerMenu");
+    add(playerMenu_, "Vender2", kSellMenuText, [this] { Vender1Click(); });
+    add(playerMenu_, "Renovarcontrato1", kRenewText, [this] { ChangeSalaryBtnClick(); });
+    add(playerMenu_, "campeonatoMelhoresmarcadores1", kSeasonScorersText, [this] { ShowTopScorers(false); });
+    add(playerMenu_, "Melhoresmarcadoresdesempre2", kAllTimeScorersText, [this] { ShowTopScorers(true); });
+    popupBelow("playerBtn", playerMenu_);
+    // The same commands on the squad list's context menu.
+    squad_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(squad_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { playerMenu_->popup(squad_->mapToGlobal(at)); });
+
+    auto* historyMenu = new QMenu(this);
+    historyMenu->setObjectName("teamHistoryMenu");
+    add(historyMenu, "clubHistory1", kHistoryText, [this] { ShowClubHistory(); });
+    add(historyMenu, "clubCalendar1", kCalendarText, [this] { ShowCalendarOf(&club_); });
+    popupBelow("teamHistoryBtn", historyMenu);
+}
+
+void TprepareGameDlg::SetColours() {
+    // The screen in the club's colours; lists and editors keep their own.
+    SetClubColours(this, club_);
+    SetClubColours(labelTeamName_, club_);
+    if (opponent_ != nullptr) {
+        SetClubColours(textOpponent_, *opponent_);
+        SetClubColours(opponentName_, *opponent_);
+    }
+    notebook_->setAutoFillBackground(true);
+    QPalette page = QApplication::palette();
+    notebook_->setPalette(page);
+}
+
+// ---- Refreshing ----
+
+void TprepareGameDlg::RefreshAll() {
+    RefreshHeader();
+    squad_->Refresh();
+    squad_->Select(selectedPlayer_);
+    RefreshPlayerPage();
+    RefreshFinancesPage();
+    RefreshOpponentPage();
+    RefreshCupPage();
+
+    // The earlier meetings at this venue: the home club's results against this game's away club, newest
+    // first.
+    std::vector<TKolObject*> meetings;
+    if (game_ != nullptr)
+        for (int i = game_->homeTeam->lastResults.Count() - 1; i >= 0; --i) {
+            TLastResult* result = game_->homeTeam->lastResults[i];
+            if (result != nullptr && result->opponentId == game_->awayTeam->id) meetings.push_back(result);
+        }
+    lastResults_->model->SetObjects(meetings);
+    lastResults_->setVisible(!meetings.empty());
+    textLastResult_->setVisible(!meetings.empty());
+    textReferee_->setText(game_ != nullptr && game_->referee != nullptr ? ToQString(game_->referee->Name())
+                                                                        : QString());
+    QString opponentLine;
+    if (opponent_ != nullptr) {
+        opponentLine = ToQString(opponent_->Name());
+        if (opponentDivision_ != nullptr) opponentLine += " - " + ToQString(opponentDivision_->name);
+    }
+    textOpponent_->setText(opponentLine);
+    const bool cupTie = game_ != nullptr && game_->kind == gkCup;
+    std::vector<TKolObject*> table;
+    if (TDivision* division = world_.DivisionOfTeam(club_);
+        division != nullptr && !cupTie && world_.DivisionIndexOfTeam(club_) < 4)
+        for (TTeam* team : division->teams)
+            if (team != nullptr) table.push_back(team);
+    classification_->model->SetObjects(table);
+    classification_->Select(&club_);
+    classification_->setVisible(!cupTie);
+    textMoney2_->setText(Text(kCashText) + " " + Money(world_, club_.balance()));
+    acquisitions_->setEnabled(club_.purchasesThisSeason > 0);
+    // The observed players' door opens once its window is there, and only when he observes anyone.
+    observed_->setEnabled(false);
+}
+
+void TprepareGameDlg::RefreshHeader() {
+    textSeason_->setText(ToQString(Format(GetText(kSeasonText), {world_.SeasonYear, world_.CurrentRound})));
+    labelTeamName_->setText(ToQString(club_.Name()));
+    const TDivision* division = world_.DivisionOfTeam(club_);
+    textMyDivision_->setText(division != nullptr ? ToQString(division->name) : QString());
+    textCoachName_->setText(club_.coach != nullptr ? Text(kCoachText) + ": " + ToQString(club_.coach->Name())
+                                                   : QString());
+    const QPixmap flag = LoadFlag(GameSettings().directory, club_.Country());
+    bitmapTeamCountry_->setVisible(!flag.isNull());
+    if (!flag.isNull()) bitmapTeamCountry_->setPixmap(flag.scaledToHeight(40, Qt::SmoothTransformation));
+
+    const long double support = club_.supportFactor();
+    gaugeCoachPerformance_->SetValue(static_cast<int>(nearest(support * 10)), kPerformanceMaximum,
+                                     club_.SatisfactionColour());
+    gaugeMoral_->SetValue(static_cast<int>(nearest(club_.Morale() * 10)), kMoraleMaximum,
+                          club_.MoraleColour());
+    const int covered = WagesCovered(club_);
+    gaugeFinances_->SetValue(covered, kFinancesMaximum, WagesCoveredColour(covered), Text(kWagesCoveredText));
+    // The three bars start at one left edge: 30 pixels right of the widest caption.
+    int width = 0;
+    for (TClubGauge* gauge : {gaugeCoachPerformance_, gaugeMoral_, gaugeFinances_})
+        width = std::max(width, gauge->LabelWidthNeeded());
+    for (TClubGauge* gauge : {gaugeCoachPerformance_, gaugeMoral_, gaugeFinances_})
+        gauge->SetLabelWidth(width + 30);
+}
+
+void TprepareGameDlg::RefreshPlayerPage() {
+    const TPlayer* p = selectedPlayer_;
+    playerName_->setText(p ? ToQString(p->PlainName()) + "  (" +
+                                 ToQString(TPlayer::PositionLongName(p->position())) + ")"
+                           : QString());
+    const QPixmap flag = p ? LoadFlag(GameSettings().directory, p->nationality()) : QPixmap();
+    playerFlag_->setVisible(!flag.isNull());
+    if (!flag.isNull()) playerFlag_->setPixmap(flag.scaledToHeight(24, Qt::SmoothTransformation));
+    playerCountry_->setText(p ? ToQString(p->nationality()) : QString());
+    playerForeign_->setVisible(p != nullptr && p->foreignStatus == 2);
+    QStringList absence;
+    if (p && p->injuredGames > 0) absence << ToQString(p->GetInfoText(1, {}));
+    if (p && p->suspendedGames > 0) absence << ToQString(p->GetInfoText(2, {}));
+    playerAbsence_->setText(absence.join("\n"));
+    playerAbsence_->setStyleSheet("color: #c00000; font-weight: bold;");
+    playerSalary_->setText(p ? Money(world_, p->salary()) : QString());
+    playerBehaviour_->setText(p ? ToQString(TPlayer::BehaviourName(p->behaviour())) : QString());
+    playerGoals_->setText(p ? QString::number(p->season.runningGoals) : QString());
+    playerYellows_->setText(p ? QString::number(p->career.yellowCards) : QString());
+    playerCareer_->setText(p ? QString("%1: %2    %3: %4    %5: %6    %7: %8")
+                                   .arg(Text(kGamesText))
+                                   .arg(p->career.appearances)
+                                   .arg(Text(kGoalsText))
+                                   .arg(p->career.goals)
+                                   .arg(Text(kRedCardsText))
+                                   .arg(p->career.redCards)
+                                   .arg(Text(kInjuriesText))
+                                   .arg(p->career.injuriesCount)
+                             : QString());
+}
+
+void TprepareGameDlg::RefreshFinancesPage() {
+    textTicketPrice_->setText(
+        game_ != nullptr ? ToQString(TicketPriceText(game_->ticketPrice, world_.CurrencyRecord)) : QString());
+    textLoanInterest_->setText(Money(world_, Interest(club_.loan)));
+    textWages_->setText(Money(world_, club_.WageBill()));
+    textCash_->setText(Money(world_, club_.balance()));
+    *balances_ = TThreeBalances::OfClub(club_, false);
+    listBoxBalance_->clear();
+    for (int row = 0; row < TThreeBalances::kRows; ++row) {
+        auto* item = new QListWidgetItem(listBoxBalance_);
+        const std::string text = balances_->GetListTextEx(0, row);
+        item->setData(kRowTextRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    }
+}
+
+void TprepareGameDlg::RefreshOpponentPage() {
+    if (opponent_ == nullptr) return;
+    opponentName_->setText(textOpponent_->text().isEmpty() ? ToQString(opponent_->Name())
+                                                           : textOpponent_->text());
+    opponentCoach_->setText(opponent_->coach != nullptr ? ToQString(opponent_->coach->Name()) : QString());
+    gaugeOpponentMoral_->SetValue(static_cast<int>(nearest(opponent_->Morale() * 10)), kMoraleMaximum,
+                                  opponent_->MoraleColour());
+}
+
+void TprepareGameDlg::RefreshCupPage() {
+    cupOpponent_ = nullptr;
+    if (game_ != nullptr && game_->kind == gkCup) {
+        cupOpponent_ = opponent_;
+    } else if (!club_.season.cupEliminated && club_.cupSlot != kNoCupSlot) {
+        // The drawn pairs play in the order of their cup slots: the first two, the next two, and so on.
+        std::vector<TTeam*> drawn;
+        for (TTeam* team : world_.CupTeams)
+            if (team != nullptr && team->cupSlot != kNoCupSlot) drawn.push_back(team);
+        std::stable_sort(drawn.begin(), drawn.end(),
+                         [](const TTeam* a, const TTeam* b) { return a->cupSlot < b->cupSlot; });
+        const auto it = std::find(drawn.begin(), drawn.end(), &club_);
+        if (it != drawn.end()) {
+            const std::size_t i = static_cast<std::size_t>(it - drawn.begin()) ^ 1u;
+            if (i < drawn.size()) cupOpponent_ = drawn[i];
+        }
+    }
+    textCupOpponent_->setText(cupOpponent_ != nullptr ? ToQString(cupOpponent_->Name()) : QString());
+    textCupOpponent_->setEnabled(cupOpponent_ != nullptr);
+    cupState_->setText(club_.season.cupEliminated ? Text(kOutOfCupText) : QString());
+}
+
+void TprepareGameDlg::ShowMessage(const QString& text) {
+    textMessage_->setText(text);
+    ShowPage(pgMessage);
+}
+
+void TprepareGameDlg::ShowPage(int page) {
+    notebook_->setCurrentIndex(page);
+}
+
+int TprepareGameDlg::Page() const {
+    return notebook_->currentIndex();
+}
+
+// ---- Picking the team ----
+
+void TprepareGameDlg::SelectPlayers(int goalkeepers, int defenders, int midfielders, int forwards,
+                                    bool withBench, bool clearFirst) {
+    ::SelectPlayers(club_, goalkeepers, defenders, midfielders, forwards, withBench, clearFirst);
+    squad_->Refresh();
+    ShowPage(pgSelection);
+}
+
+void TprepareGameDlg::ShowSelectionCheck(const TSelectionCheck& check) {
+    okBtn_->setEnabled(check.Valid());
+    selectionMessage_->setText(ToQString(check.Message()));
+    squad_->Refresh();
+}
+
+void TprepareGameDlg::CheckSelection() {
+    ShowSelectionCheck(::CheckSelection(club_));
+}
+
+void TprepareGameDlg::MenuSelectClick(int formationCode) {
+    const TFormation* formation = FormationByCode(formationCode);
+    if (formation == nullptr) return;
+    ShowSelectionCheck(SelectFormation(club_, *formation));
+    ShowPage(pgSelection);
+}
+
+void TprepareGameDlg::Automtico1Click() {
+    if (opponent_ == nullptr) return;
+    ShowSelectionCheck(AutomaticSelection(club_, *opponent_, playsAway_ == 0));
+    ShowPage(pgSelection);
+}
+
+void TprepareGameDlg::Melhores1Click() {
+    for (TPlayer* player : club_.players)
+        if (player != nullptr) player->matchState.lineupRole = 0;
+    SelectPlayers(1, 10, 10, 10, true, true);
+    CheckSelection();
+}
+
+// ---- Closing ----
+
+void TprepareGameDlg::Execute() {
+    world_.QuitRequested = true;
+    exec();
+}
+
+void TprepareGameDlg::OKBtnClick() {
+    if (!okBtn_->isEnabled()) return;
+    world_.QuitRequested = false;
+    accept();
+}
+
+void TprepareGameDlg::Sairsemgravar1Click() {
+    world_.QuitRequested = true;
+    reject();
+}
+
+bool TprepareGameDlg::saveBtnClick() {
+    if (!SaveAtClubScreen(world_, club_)) return false;
+    ShowMessage(Text(kSavedText));
+    return true;
+}
+
+void TprepareGameDlg::stopBtnClick() {
+    saveBtnClick();
+    world_.QuitRequested = true;
+    reject();
+}
+
+void TprepareGameDlg::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the screen, and closing it ends the career: only the menu command does that.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    TKolForm::keyPressEvent(event);
+}
+
+void TprepareGameDlg::closeEvent(QCloseEvent* event) {
+    // The window's close command is "quit without saving".
+    world_.QuitRequested = true;
+    event->accept();
+    TKolForm::closeEvent(event);
+}
+
+// ---- Players ----
+
+void TprepareGameDlg::SelectPlayer(TPlayer* player) {
+    selectedPlayer_ = player;
+    if (Page() == pgSell) {
+        Vender1Click();
+        return;
+    }
+    RefreshPlayerPage();
+    ShowPage(pgPlayer);
+}
+
+void TprepareGameDlg::LineupClick(TPlayer* player) {
+    if (!CycleLineupRole(*player)) {
+        SelectPlayer(player);
+        return;
+    }
+    ShowPage(pgSelection);
+    squad_->ClearSelection();
+    CheckSelection();
+}
+
+void TprepareGameDlg::Vender1Click() {
+    if (selectedPlayer_ == nullptr) return;
+    const int reason = club_.CanSell(*selectedPlayer_);
+    if (reason != csMaySell && reason != csOfferedThisMatchday) {
+        ShowMessage(ToQString(SaleRefusalText(reason)));
+        return;
+    }
+    sellPlayerName_->setText(ToQString(selectedPlayer_->PlainName()));
+    const int thousands = selectedPlayer_->askingPrice / 1000;
+    priceEdit_->setValue(thousands);
+    priceEdit_->setSingleStep(PriceStep(thousands));
+    const int mode = selectedPlayer_->saleMode <= 2 ? selectedPlayer_->saleMode : 0;
+    howToSell_[mode]->setChecked(true);
+    marketValue_->setText(Money(world_, selectedPlayer_->MarketValue(club_.priceFactor)));
+    ShowPage(pgSell);
+}
+
+void TprepareGameDlg::sellBtnClick() {
+    if (selectedPlayer_ == nullptr) return;
+    int mode = 0;
+    for (int m = 0; m < 3; ++m)
+        if (howToSell_[m]->isChecked()) mode = m;
+    const int reason = HumanSell(club_, *selectedPlayer_, priceEdit_->value(), mode);
+    if (reason != csMaySell) {
+        ShowMessage(ToQString(SaleRefusalText(reason)));
+        return;
+    }
+    RefreshAll();
+    CheckSelection();
+    ShowPage(pgPlayer);
+}
+
+void TprepareGameDlg::cancelSellBtnClick() {
+    ShowPage(pgPlayer);
+}
+
+void TprepareGameDlg::ChangeSalaryBtnClick() {
+    if (selectedPlayer_ == nullptr) return;
+    contractPlayerName_->setText(ToQString(selectedPlayer_->PlainName()) + "  " +
+                                 Money(world_, selectedPlayer_->salary()));
+    newSalaryEdit_->setValue(selectedPlayer_->salary());
+    newSalaryEdit_->setSingleStep(std::max(1, 50 * world_.MoneyMultiplier()));
+    ShowPage(pgContract);
+}
+
+void TprepareGameDlg::newSalaryBtnClick() {
+    if (selectedPlayer_ == nullptr) return;
+    RenewContract(club_, *selectedPlayer_, newSalaryEdit_->value());
+    RefreshAll();
+    CheckSelection();
+    ShowPage(pgPlayer);
+}
+
+void TprepareGameDlg::ShowCardsBtnClick() {
+    const bool show = !squad_->ShowCards();
+    if (club_.coach != nullptr) club_.coach->showCards = show ? 1 : 0;
+    squad_->SetShowCards(show);
+    showCardsBtn_->setChecked(show);
+    squad_->Select(selectedPlayer_);
+}
+
+// ---- Doors ----
+
+void TprepareGameDlg::CloseDoor(QWidget* widget) {
+    widget->setEnabled(false);
+    widget->setToolTip(Text(kNotAvailableText));
+}
+
+void TprepareGameDlg::CloseDoor(QAction* action) {
+    action->setEnabled(false);
+    action->setToolTip(Text(kNotAvailableText));
+}
+
+void TprepareGameDlg::ShowSquadOf(TTeam* club) {
+    if (club == nullptr) return;
+#ifdef KOLBRIN_HAS_SQUAD_VIEW
+    ShowSquadView(world_, *club, &club_, nullptr, this);
+    RefreshAll();
+#endif
+}
+
+void TprepareGameDlg::ShowCalendarOf(TTeam* club) {
+    if (club == nullptr || club->calendar == nullptr) return;
+    std::vector<TKolObject*> entries;
+    for (TCalendarEntry* entry : *club->calendar)
+        if (entry != nullptr) entries.push_back(entry);
+    TPrintListDlg dlg(entries, club->Name(), 0, 0, 0, this);
+    dlg.Execute();
+}
+
+void TprepareGameDlg::ShowBalance() {
+#ifdef KOLBRIN_HAS_BALANCE_DLG
+    ShowBalanceDialog(world_, club_, this);
+    RefreshAll();
+#endif
+}
+
+void TprepareGameDlg::ShowLoan() {
+#ifdef KOLBRIN_HAS_LOAN_DLG
+    ShowLoanDialog(world_, club_, this);
+    RefreshAll();
+#endif
+}
+
+void TprepareGameDlg::ShowStadium() {
+#ifdef KOLBRIN_HAS_STADIUM_DLG
+    ShowStadiumDialog(world_, club_, this);
+    RefreshAll();
+#endif
+}
+
+void TprepareGameDlg::ShowRefereeAid() {
+#ifdef KOLBRIN_HAS_REFEREE_AID
+    if (game_ != nullptr) ::ShowRefereeAid(world_, *game_, this);
+#endif
+}
+
+void TprepareGameDlg::ShowClassification() {
+#ifdef KOLBRIN_HAS_CLASSIFICATION
+    ShowClassificationDialog(world_, world_.CurrentRound - 1, false, this);
+    RefreshAll();
+#endif
+}
+
+void TprepareGameDlg::ShowCoachManager() {
+#ifdef KOLBRIN_HAS_COACH_MANAGER
+    TCoachManager manager(world_);
+    ShowCoachManagerDialog(manager, this);
+    RefreshAll();
+#endif
+}
+
+void TprepareGameDlg::ShowCoachProfile() {
+#ifdef KOLBRIN_HAS_COACH_OPTIONS
+    if (club_.coach != nullptr) ShowCoachOptionsDialog(world_, *club_.coach, this);
+#endif
+}
+
+void TprepareGameDlg::ShowCoachHistory() {
+    if (club_.coach == nullptr) return;
+    std::vector<TKolObject*> events;
+    for (TCoachEvent* event : club_.coach->events)
+        if (event != nullptr) events.push_back(event);
+    TPrintListDlg dlg(events, club_.coach->Name(), 0, TPrintListDlg::kScrollToLast, 0, this);
+    dlg.Execute();
+}
+
+void TprepareGameDlg::ShowClubHistory() {
+    std::vector<TKolObject*> events;
+    for (TTeamEvent* event : club_.events)
+        if (event != nullptr) events.push_back(event);
+    TPrintListDlg dlg(events, club_.Name(), 0, TPrintListDlg::kScrollToLast, 0, this);
+    dlg.Execute();
+}
+
+void TprepareGameDlg::ShowAcquisitions() {
+    // This season's purchases of the club among the last transfers.
+    std::vector<TKolObject*> bought;
+    for (TLastTransfer* transfer : world_.LastTransfersList)
+        if (transfer != nullptr && transfer->buyerId == club_.id) bought.push_back(transfer);
+    TPrintListDlg dlg(bought, GetText(kAcquisitionsCaptionText), 0, 0, 0, this);
+    dlg.Execute();
+}
+
+void TprepareGameDlg::ShowTopScorers(bool allTime) {
+    std::vector<TPlayer*> scorers;
+    for (TPlayer* player : world_.AllPlayers)
+        if (player != nullptr && (allTime ? player->career.goals : player->season.runningGoals) > 0)
+            scorers.push_back(player);
+    std::stable_sort(scorers.begin(), scorers.end(), [allTime](const TPlayer* a, const TPlayer* b) {
+        return allTime ? a->career.goals > b->career.goals : a->season.runningGoals > b->season.runningGoals;
+    });
+    if (scorers.size() > 50) scorers.resize(50);
+    const std::vector<TKolObject*> rows(scorers.begin(), scorers.end());
+    TPrintListDlg dlg(
+        rows, GetText(allTime ? kAllTimeScorersText : kSeasonScorersText),
+        static_cast<int>(pcPosition | pcName | pcClub | (allTime ? pcCareerGoals : pcSeasonGoals)),
+        TPrintListDlg::kNumbered, 0, this);
+    dlg.Execute();
+}
+
+void TprepareGameDlg::ShowOptions() {
+    TQSettingsStore store;
+    if (ShowOptionsDialog(store, this)) CopyCareerSettings(world_, GameSettings(), world_.CurrencyRecord);
+}
+
+bool TprepareGameDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == textOpponent_ && event->type() == QEvent::MouseButtonRelease) ShowSquadOf(opponent_);
+    return TKolForm::eventFilter(watched, event);
+}
+
+void RunClubScreen(TWorld& world, TTeam& club, QWidget* parent) {
+    TprepareGameDlg dlg(world, club, parent);
+    dlg.Execute();
+}
