@@ -235,9 +235,9 @@ TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
     BuildHeader(root);
     auto* middle = new QHBoxLayout;
     squad_ = new TSquadList(club_, club_.coach != nullptr && club_.coach->showCards != 0, this);
-    squad_->setMinimumWidth(560);
+    squad_->setMinimumWidth(470);
     squad_->setToolTip(Text(kLineupHintText));
-    middle->addWidget(squad_, 3);
+    middle->addWidget(squad_, 1);
     notebook_ = new QTabWidget(this);
     notebook_->setObjectName("Notebook");
     notebook_->tabBar()->setObjectName("TabControl");
@@ -250,7 +250,7 @@ TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
     for (int p = 0; p < kPageCount; ++p)
         notebook_->addTab((this->*builders[p])(), QString::number(kFirstPageText + p));
     notebook_->setMinimumWidth(430);
-    middle->addWidget(notebook_, 2);
+    middle->addWidget(notebook_, 1);
     root->addLayout(middle, 1);
     BuildButtonBar(root);
     BuildMenus();
@@ -778,9 +778,16 @@ void TprepareGameDlg::SetColours() {
         SetClubColours(textOpponent_, *opponent_);
         SetClubColours(opponentName_, *opponent_);
     }
+    // The pages keep the program's own colours: every role set explicitly, or they would take the club's.
+    const QPalette program = QApplication::palette();
+    QPalette pages = notebook_->palette();
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
+          QPalette::ButtonText, QPalette::ToolTipBase, QPalette::ToolTipText})
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pages.setColor(group, role, program.color(group, role));
     notebook_->setAutoFillBackground(true);
-    QPalette page = QApplication::palette();
-    notebook_->setPalette(page);
+    notebook_->setPalette(pages);
 }
 
 // ---- Refreshing ----
@@ -820,7 +827,6 @@ void TprepareGameDlg::RefreshAll() {
         for (TTeam* team : division->teams)
             if (team != nullptr) table.push_back(team);
     classification_->model->SetObjects(table);
-    classification_->Select(&club_);
     classification_->setVisible(!cupTie);
     textMoney2_->setText(Text(kCashText) + " " + Money(world_, club_.balance()));
     acquisitions_->setEnabled(club_.purchasesThisSeason > 0);
