@@ -203,7 +203,7 @@ private slots:
             QVERIFY(std::filesystem::is_regular_file(file));
             QCOMPARE(world.ResumeTeam, std::int16_t(0)); // the running round goes on unmarked
             QVERIFY(dlg.isVisible());
-            QCOMPARE(dlg.TextMessage()->text(), ToQString(GetText(711)));
+            QCOMPARE(dlg.TextMessage()->text(), ToQString(GetText(731)));
         });
         const std::unique_ptr<TWorld> loaded = TWorld::LoadGame(file.string());
         QCOMPARE(loaded->ResumeTeam, clubId);
