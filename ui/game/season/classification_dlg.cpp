@@ -106,12 +106,12 @@ TclassificationDlg::TclassificationDlg(TWorld& world, int round, bool autoClose,
         });
         // Ten rows without a scroll bar.
         const int rowHeight = list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : 22;
-        list->setMinimumHeight(rowHeight * kLeagueRows + 2 * list->frameWidth() + 2);
+        list->setFixedHeight(rowHeight * kLeagueRows + 2 * list->frameWidth() + 2);
         const int width = TClassificationRowDelegate::kStatusWidth + TClassificationRowDelegate::kFlagWidth +
                           140 + 170 + 2 * list->frameWidth() + 8;
         list->setMinimumWidth(width);
         if (!rows.empty()) box->addWidget(TableHeader(*static_cast<TTeam*>(rows.front()), this));
-        box->addWidget(list, 1);
+        box->addWidget(list);
         lists_[static_cast<std::size_t>(d)] = list;
         models_[static_cast<std::size_t>(d)] = model;
         grid->addLayout(box, d / 2, d % 2);
@@ -132,7 +132,9 @@ TclassificationDlg::TclassificationDlg(TWorld& world, int round, bool autoClose,
     centred->addStretch(1);
     centred->addLayout(grid);
     centred->addStretch(1);
-    layout->addLayout(centred, 1);
+    layout->addStretch(1);
+    layout->addLayout(centred);
+    layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okBtn_);

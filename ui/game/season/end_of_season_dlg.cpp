@@ -53,6 +53,7 @@ TEndOfSeasonDlg::TEndOfSeasonDlg(const TSeasonHonours& honours, QWidget* parent)
     const auto titleBlock = [this](int tag, const char* prefix, TClubLabel*& name, QLabel*& times,
                                    QLabel*& coach) {
         auto* box = new QVBoxLayout;
+        box->setSpacing(8);
         QLabel* what = TaggedLabel(this, tag);
         what->setFont(Scaled(what->font(), 1.2, true));
         box->addWidget(what);
@@ -87,6 +88,7 @@ TEndOfSeasonDlg::TEndOfSeasonDlg(const TSeasonHonours& honours, QWidget* parent)
     const auto prizeRow = [&](int row, int tag, const char* name) {
         prizeGrid->addWidget(TaggedLabel(prizes, tag), row, 0);
         QLabel* amount = ValueLabel(prizes, name);
+        amount->setFont(Scaled(amount->font(), 1.1, true));
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         prizeGrid->addWidget(amount, row, 1);
         return amount;
@@ -98,13 +100,16 @@ TEndOfSeasonDlg::TEndOfSeasonDlg(const TSeasonHonours& honours, QWidget* parent)
     textPrizeBestScorer_ = prizeRow(4, kBestScorersText, "textPrizeBestScorer");
 
     auto* scorers = new QVBoxLayout;
+    scorers->setSpacing(8);
     labelBestScorer_ = ValueLabel(this, "labelBestScorer");
     labelBestScorer_->setFont(Scaled(labelBestScorer_->font(), 1.2, true));
     listBoxBestScorers_ = new QListWidget(this);
     listBoxBestScorers_->setObjectName("ListBoxBestScorers");
     listBoxBestScorers_->setFocusPolicy(Qt::NoFocus);
+    listBoxBestScorers_->setMaximumHeight(listBoxBestScorers_->fontMetrics().height() * 8);
     scorers->addWidget(labelBestScorer_);
-    scorers->addWidget(listBoxBestScorers_, 1);
+    scorers->addWidget(listBoxBestScorers_);
+    scorers->addStretch(1);
 
     auto* lower = new QHBoxLayout;
     lower->setSpacing(40);
@@ -121,12 +126,25 @@ TEndOfSeasonDlg::TEndOfSeasonDlg(const TSeasonHonours& honours, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(okBtn_);
 
+    // The content keeps its own height and stands in the middle of the full window.
+    auto* content = new QVBoxLayout;
+    content->setSpacing(24);
+    content->addWidget(caption);
+    content->addLayout(titles);
+    content->addLayout(lower);
+    auto* middle = new QWidget(this);
+    middle->setLayout(content);
+    middle->setMaximumWidth(1100);
+    middle->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addWidget(middle, 100);
+    centred->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 24, 40, 20);
-    layout->setSpacing(24);
-    layout->addWidget(caption);
-    layout->addLayout(titles);
-    layout->addLayout(lower, 1);
+    layout->addStretch(1);
+    layout->addLayout(centred);
+    layout->addStretch(1);
     layout->addLayout(buttons);
 
     ApplyTexts();

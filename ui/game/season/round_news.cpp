@@ -2,6 +2,9 @@
 
 #include "ui/common/print_list_dlg.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 void ShowRoundNewsDialog(const std::vector<TKolObject*>& news, const std::string& title, QWidget* parent) {
     std::vector<TKolObject*> rows;
     for (TKolObject* item : news)
@@ -9,5 +12,8 @@ void ShowRoundNewsDialog(const std::vector<TKolObject*>& news, const std::string
     if (rows.empty()) return;
     TPrintListDlg dialog(std::move(rows), title, 0, 0, 0, parent);
     dialog.setObjectName("TRoundNewsDlg");
+    // A few lines of news: half the screen is room enough.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() / 2);
     dialog.Execute();
 }
