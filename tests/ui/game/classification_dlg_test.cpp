@@ -73,6 +73,7 @@ private slots:
         port.SetWorld(world.get());
         int ticksBeforeClose = -1;
         bool openAfterNine = false;
+        bool closedAtTen = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<TclassificationDlg*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
@@ -82,9 +83,12 @@ private slots:
             openAfterNine = dialog->isVisible();
             ticksBeforeClose = dialog->Ticks();
             dialog->Tick();
+            closedAtTen = !dialog->isVisible();
+            if (!closedAtTen) dialog->reject();
         });
         port.ShowClassification(1, true);
         QVERIFY(openAfterNine);
+        QVERIFY(closedAtTen);
         QCOMPARE(ticksBeforeClose, 9);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
 

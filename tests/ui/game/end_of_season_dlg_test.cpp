@@ -73,8 +73,9 @@ private slots:
             dialog->Timer()->stop();
             for (int i = 1; i < TEndOfSeasonDlg::kClosingTick; ++i) dialog->Tick();
             QVERIFY(dialog->isVisible());
-            shown = true;
             dialog->Tick();
+            shown = !dialog->isVisible();
+            if (!shown) dialog->reject();
         });
         ShowEndOfSeason(*world, champion, cupWinner);
         QVERIFY(shown);
