@@ -14,6 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
+#if __has_include("ui/game/club/plantel_dlg.h")
+#include "ui/game/club/plantel_dlg.h"
+#define HAS_SQUAD_VIEW 1
+#endif
+
 namespace {
 // What the row shows of a club: its record "won drawn lost for:against points".
 std::string Record(const TTeam& club) {
@@ -102,6 +107,44 @@ private slots:
         ShowClassificationDialog(*world, 0, false, &mainWindow);
         QVERIFY(!timerRan);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void aDoubleClickOnAClubOpensItsSquadWhileTheTimerWaits() {
+#ifdef HAS_SQUAD_VIEW
+        auto world = uitest::SeededCareer(2024, {"Ana"});
+        QWidget mainWindow;
+        TTeam* target = world->Divisions[1]->teams[4];
+        TTeam* shown = nullptr;
+        bool timerWaited = false;
+        bool timerAgain = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TclassificationDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QListView* list = dialog->ListBoxDivision(1);
+            const QRect row = list->visualRect(list->model()->index(4, 0));
+            // The squad view is modal over the tables: look for it until it is up.
+            auto* poll = new QTimer(dialog);
+            QObject::connect(poll, &QTimer::timeout, [&, poll, dialog] {
+                auto* squad = qobject_cast<TPlantelDlg*>(QApplication::activeModalWidget());
+                if (squad == nullptr) return;
+                poll->stop();
+                shown = &squad->ShownClub();
+                timerWaited = !dialog->Timer()->isActive();
+                squad->reject();
+            });
+            poll->start(10);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+            timerAgain = dialog->Timer()->isActive();
+            poll->stop();
+            dialog->reject();
+        });
+        ShowClassificationDialog(*world, 1, true, &mainWindow);
+        QCOMPARE(shown, target);
+        QVERIFY(timerWaited);
+        QVERIFY(timerAgain);
+#else
+        QSKIP("the squad view is not part of the program yet");
+#endif
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ui/game/season/classification_dlg.h"
 
 #include "foundation/settings.h"
+#include "foundation/texts.h"
 #include "season/classification.h"
 #include "ui/common/object_list_model.h"
 #include "ui/common/qt_text.h"
@@ -20,6 +21,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+// The squad view is another group's window: the door opens once it is part of the program.
+#if __has_include("ui/game/club/plantel_dlg.h")
+#include "ui/game/club/plantel_dlg.h"
+#define KOLBRIN_HAS_SQUAD_VIEW 1
+#endif
+
 namespace {
 constexpr int kCaptionText = 35;
 constexpr int kFirstLeagueText = 144;
@@ -27,6 +34,7 @@ constexpr int kCloseText = 96;
 constexpr int kTickMs = 1000;
 constexpr int kRowMask = tcNameHuman | tcRecord;
 constexpr int kLeagueRows = 10;
+constexpr int kNotAvailableText = 730;
 
 // The header over a table: the status and flag cells, then the club's own columns.
 QHeaderView* TableHeader(const TTeam& prototype, QWidget* parent) {
@@ -90,7 +98,11 @@ TclassificationDlg::TclassificationDlg(TWorld& world, int round, bool autoClose,
             const auto* club = dynamic_cast<const TTeam*>(o);
             if (club == nullptr) return QString();
             const QString coach = club->coach != nullptr ? ToQString(club->coach->Name()) : QString();
-            return ToQString(club->Name()) + (coach.isEmpty() ? QString() : "\n" + coach);
+            QString tip = ToQString(club->Name()) + (coach.isEmpty() ? QString() : "\n" + coach);
+#ifndef KOLBRIN_HAS_SQUAD_VIEW
+            tip += "\n" + ToQString(GetText(kNotAvailableText));
+#endif
+            return tip;
         };
         list->setModel(model);
         auto* delegate = new TClassificationRowDelegate(GameSettings().directory, list);
@@ -191,10 +203,18 @@ bool TclassificationDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TclassificationDlg::OpenSquadView(TTeam& club) {
-    // The squad view is not built yet: the door stays shut and the lists say so in their hint.
+#ifdef KOLBRIN_HAS_SQUAD_VIEW
+    // The self-closing timer waits while the person looks at the squad, then runs on from its count.
+    timer_->stop();
+    ShowSquadView(world_, club, viewerClub_, nullptr, this);
+    if (autoClose_ && isVisible()) timer_->start();
+    for (QListView* list : lists_) list->viewport()->update();
+#else
+    // Without the squad view the door stays shut; the rows' hint says so.
     (void)club;
-    (void)viewerClub_;
     (void)world_;
+    (void)viewerClub_;
+#endif
 }
 
 void ShowClassificationDialog(TWorld& world, int round, bool autoClose, QWidget* parent, TTeam* viewerClub) {
