@@ -223,7 +223,12 @@ private slots:
             } cases[] = {
                 {"play", [](TprepareGameDlg& d) { QTest::mouseClick(d.PlayButton(), Qt::LeftButton); },
                  false},
-                {"enter", [](TprepareGameDlg& d) { QTest::keyClick(d.PlayButton(), Qt::Key_Return); }, false},
+                {"enter on another page",
+                 [](TprepareGameDlg& d) {
+                     d.ShowPage(TprepareGameDlg::pgFinances);
+                     QTest::keyClick(&d, Qt::Key_Return);
+                 },
+                 false},
                 {"window close", [](TprepareGameDlg& d) { d.close(); }, true},
                 {"quit without saving",
                  [](TprepareGameDlg& d) { d.findChild<QAction*>("Sairsemgravar1")->trigger(); }, true},
@@ -249,6 +254,7 @@ private slots:
             QVERIFY(!dlg.PlayButton()->isEnabled());
             QTimer::singleShot(0, &dlg, [&] {
                 dlg.OKBtnClick();
+                QTest::keyClick(&dlg, Qt::Key_Return);
                 QVERIFY(dlg.isVisible());
                 dlg.close();
             });

@@ -17,6 +17,8 @@
 #include "ui/common/row_delegate.h"
 #include "ui/common/trevan_button.h"
 #include "ui/game/club/club_gauge.h"
+#include "ui/game/club/coach_history_list.h"
+#include "ui/game/club/coach_ranking_list.h"
 #include "ui/game/club/squad_list.h"
 #include "ui/game/options_dlg.h"
 #include "world/calendar.h"
@@ -722,8 +724,7 @@ void TprepareGameDlg::BuildMenus() {
     coachMenu->setObjectName("CoachMenu");
     add(coachMenu, "ppp1", kHistoryText, [this] { ShowCoachHistory(); });
     QAction* profile = add(coachMenu, "Perfil1", kProfileText, [this] { ShowCoachProfile(); });
-    QAction* ranking = add(coachMenu, "Ranking1", kRankingText, [] {});
-    CloseDoor(ranking);
+    add(coachMenu, "Ranking1", kRankingText, [this] { ShowCoachRanking(world_, this); });
 #ifndef KOLBRIN_HAS_COACH_OPTIONS
     CloseDoor(profile);
 #else
@@ -1025,6 +1026,13 @@ void TprepareGameDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Enter plays from every page (the play button sits on the selection page), when the selection is valid.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        OKBtnClick();
+        event->accept();
+        return;
+    }
     TKolForm::keyPressEvent(event);
 }
 
@@ -1196,12 +1204,7 @@ void TprepareGameDlg::ShowCoachProfile() {
 }
 
 void TprepareGameDlg::ShowCoachHistory() {
-    if (club_.coach == nullptr) return;
-    std::vector<TKolObject*> events;
-    for (TCoachEvent* event : club_.coach->events)
-        if (event != nullptr) events.push_back(event);
-    TPrintListDlg dlg(events, club_.coach->Name(), 0, TPrintListDlg::kScrollToLast, 0, this);
-    dlg.Execute();
+    if (club_.coach != nullptr) ::ShowCoachHistory(world_, *club_.coach, this);
 }
 
 void TprepareGameDlg::ShowClubHistory() {

@@ -1,0 +1,331 @@
+// A whole season with one human coach through the windows: every club screen of his is driven by clicks
+// and keys (a formation, a loan taken and repaid, the stadium enlarged, a player sold at auction, a
+// listed player bought, a save in the middle of a round), the other windows of the season (cup draws,
+// tables, news, auctions, the end of season) are answered as a person would; a second run loads the file
+// saved at the club screen and finds itself at the same club screen.
+#include "seeded_career.h"
+
+#include "club/market.h"
+#include "foundation/settings.h"
+#include "ui/common/trevan_button.h"
+#include "ui/game/club/prepare_game_dlg.h"
+#include "ui/game/club/squad_list.h"
+#include "ui/game/qt_user_port.h"
+#include "world/selection.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The windowed port. Where the auction window is not there (the auction then asks the port for each
+// offer), the person's one bid in another club's auction is typed here.
+class TSeasonPort final : public TQtUserPort {
+public:
+    using TQtUserPort::TQtUserPort;
+    int bids = 0;
+    std::int32_t AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice, bool masked) override {
+        if (bids > 0 || player.Club() == &bidder)
+            return TQtUserPort::AuctionOffer(bidder, player, basePrice, masked);
+        ++bids;
+        return std::min(bidder.balance() / 1000, basePrice / 1000 * 2 + 1);
+    }
+};
+
+QPushButton* Button(QWidget* dialog, const char* name) {
+    QPushButton* button = dialog->findChild<QPushButton*>(name);
+    if (button == nullptr) qFatal("no button %s in %s", name, qPrintable(dialog->objectName()));
+    return button;
+}
+
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Runs `act` on the next modal window named `name` as soon as it is up (the click that opens it waits in
+// the window's own loop).
+void OnNextModal(const QString& name, std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(2);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || w->objectName() != name) return;
+        timer->stop();
+        timer->deleteLater();
+        act(w);
+    });
+    timer->start();
+}
+
+// Answers every modal window of the season the way a person at the screen would, and hands each club
+// screen to `onClubScreen`.
+class TPerson : public QObject {
+public:
+    std::function<void(TprepareGameDlg&)> onClubScreen;
+    int endOfSeasonSeen = 0;
+    int auctionWindowBids = 0;
+    std::map<QString, int> seen;
+
+    TPerson() {
+        timer_.setInterval(3);
+        connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+        timer_.start();
+    }
+
+private:
+    void Tick() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || busy_) return;
+        busy_ = true;
+        const QString name = w->objectName();
+        if (w != last_) {
+            ++seen[name];
+            last_ = w;
+            ticks_ = 0;
+        }
+        ++ticks_;
+        if (auto* screen = qobject_cast<TprepareGameDlg*>(w)) {
+            onClubScreen(*screen);
+            last_ = nullptr;
+        } else if (name == "TEndOfSeasonDlg") {
+            ++endOfSeasonSeen;
+            Click(Button(w, "OKBtn"));
+        } else if (name == "TsorteioDlg") {
+            QTest::keyClick(w, Qt::Key_Space); // the rest of the draw at once
+            if (QPushButton* close = w->findChild<QPushButton*>("CloseBtn"); close && close->isEnabled())
+                Click(close);
+        } else if (name == "TsellPlayerDlg") {
+            // The auction window: one offer of the person in another club's auction, then withdrawals.
+            for (QLineEdit* edit : w->findChildren<QLineEdit*>())
+                if (edit->isVisible() && edit->isEnabled()) {
+                    edit->setText(auctionWindowBids == 0 ? "999999" : "-1");
+                    ++auctionWindowBids;
+                    QTest::keyClick(edit, Qt::Key_Return);
+                }
+        } else if (name == "TjourneyDlg") {
+            // The live matchday runs by itself at the fastest pace.
+        } else if (ticks_ > 30) {
+            // Tables, news, questions: read and closed.
+            QTest::keyClick(w, Qt::Key_Escape);
+            if (ticks_ > 60) QTest::keyClick(w, Qt::Key_Return);
+        }
+        busy_ = false;
+    }
+
+    QTimer timer_;
+    bool busy_ = false;
+    QWidget* last_ = nullptr;
+    int ticks_ = 0;
+};
+
+bool IsLeagueGame(const TWorld& world, const TTeam& club) {
+    for (const TGame* game : world.RoundGames)
+        if (game != nullptr && (game->homeTeam == &club || game->awayTeam == &club))
+            return game->kind == gkLeague;
+    return false;
+}
+
+std::vector<int> Roles(const TTeam& club) {
+    std::vector<int> roles;
+    for (const TPlayer* p : club.players) roles.push_back(p->matchState.lineupRole);
+    return roles;
+}
+
+} // namespace
+
+class SeasonWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { GameSettings().directory = uitest::kGameDir; }
+
+    void aSeasonThroughTheWindowsAndItsResumeAtTheClubScreen() {
+        const fs::path dir = fs::temp_directory_path() / ("clubscreen_season_" + std::to_string(getpid()));
+        fs::create_directories(dir);
+        QWidget mainWindow;
+        TSeasonPort port(&mainWindow);
+        auto world = uitest::SeededCareer(2026, {"Ana"}, false, &port);
+        port.SetWorld(world.get());
+        world->GameFilePath = (dir / "career.kbg").string();
+        world->Options.gameTimeProfile = 4; // the fastest matchday
+        TTeam* human = nullptr;
+        for (TTeam* club : world->AllTeams)
+            if (club->IsHumanRun()) human = club;
+        QVERIFY(human != nullptr);
+        human->coach->buyInAuction = 0; // takes part in every auction he can
+
+        struct Done {
+            bool formation = false, borrowed = false, repaid = false, stadium = false, boughtListed = false;
+            TPlayer* auctioned = nullptr;
+            TPlayer* bought = nullptr;
+            int savedRound = 0;
+            std::vector<int> savedRoles;
+        } done;
+        int screens = 0;
+        std::int32_t step = world->MoneyStep();
+
+        TPerson person;
+        person.onClubScreen = [&](TprepareGameDlg& screen) {
+            ++screens;
+            TTeam& club = screen.Club();
+            QCOMPARE(&club, human);
+            const int round = world->CurrentRound;
+            if (!done.formation) {
+                Click(screen.findChild<QPushButton*>("label442"));
+                int starters[4] = {0, 0, 0, 0};
+                for (TPlayer* p : club.players)
+                    if (p->matchState.lineupRole == 1) ++starters[p->position()];
+                QCOMPARE(starters[0], 1);
+                QCOMPARE(starters[1] + starters[2] + starters[3], 10);
+                done.formation = true;
+            }
+            if (!done.borrowed) {
+                // The loan: one step borrowed in the loan window opened from the button bar.
+                const std::int32_t balance = club.balance();
+                OnNextModal("TloanDlg", [](QWidget* loan) {
+                    Click(Button(loan, "borrowBtn"));
+                    Click(Button(loan, "closeBtn"));
+                });
+                Click(screen.findChild<TTrevanButton*>("loanBtn"));
+                QCOMPARE(club.loan, step);
+                QCOMPARE(club.balance(), balance + step);
+                done.borrowed = true;
+                // The stadium one class larger.
+                const int size = club.stadium.size;
+                OnNextModal("TstadiumDlg", [](QWidget* stadium) {
+                    Click(Button(stadium, "constructBtn"));
+                    Click(Button(stadium, "closeBtn"));
+                });
+                Click(screen.findChild<TTrevanButton*>("stadiumBtn"));
+                QCOMPARE(int(club.stadium.size), size + 1);
+                done.stadium = true;
+            } else if (!done.repaid && club.loan > 0) {
+                OnNextModal("TloanDlg", [](QWidget* loan) {
+                    Click(Button(loan, "payBtn"));
+                    Click(Button(loan, "closeBtn"));
+                });
+                Click(screen.findChild<TTrevanButton*>("loanBtn"));
+                QCOMPARE(club.loan, 0);
+                done.repaid = true;
+            }
+            if (round >= 3 && done.auctioned == nullptr) {
+                // A player put up for auction from the sale page: the best outfield player that may go,
+                // at a low base price.
+                TPlayer* pick = nullptr;
+                for (TPlayer* p : club.players)
+                    if (p->position() != 0 && club.CanSell(*p) == csMaySell &&
+                        (!pick || p->level() > pick->level()))
+                        pick = p;
+                if (pick != nullptr) {
+                    TSquadList* list = screen.ListBoxOfPlayers();
+                    const QRect row = list->RowRect(list->RowOf(pick));
+                    QTest::mouseClick(list->View()->viewport(), Qt::LeftButton, {},
+                                      QPoint(200, row.center().y()));
+                    QCOMPARE(screen.SelectedPlayer(), pick);
+                    screen.findChild<QAction*>("Vender2")->trigger();
+                    QCOMPARE(screen.Page(), int(TprepareGameDlg::pgSell));
+                    screen.PriceEditor()->setValue(1);
+                    QRadioButton* auctionNow = screen.HowToSell(1);
+                    QTest::mouseClick(auctionNow, Qt::LeftButton, {}, QPoint(8, auctionNow->height() / 2));
+                    QVERIFY(auctionNow->isChecked());
+                    const std::int32_t balance = club.balance();
+                    Click(Button(&screen, "sellBtn"));
+                    if (pick->Club() != &club) {
+                        // Sold at once: the buyer holds him and the money came in, as the transfer says.
+                        done.auctioned = pick;
+                        const TLastTransfer* t =
+                            world->LastTransfersList[world->LastTransfersList.Count() - 1];
+                        QVERIFY(t->player == pick && t->kind == 0 && t->sellerId == club.id);
+                        QCOMPARE(pick->Club()->id, t->buyerId);
+                        QCOMPARE(club.balance(), balance + t->price);
+                    }
+                }
+            }
+            if (round >= 4 && !done.boughtListed) {
+                // A listed player of another club, bought at his price. (Through the core's purchase until
+                // the squad view's buy button is there.)
+                for (TPlayer* p : world->AllPlayers)
+                    if (p->Club() != &club && p->Club() != nullptr && HumanMayBuy(club, *p) &&
+                        p->askingPrice < club.balance() / 4) {
+                        QVERIFY(HumanBuy(club, *p));
+                        done.bought = p;
+                        done.boughtListed = true;
+                        break;
+                    }
+            }
+            if (round == 5 && IsLeagueGame(*world, club) && done.savedRound == 0) {
+                QApplication::setActiveWindow(&screen);
+                const fs::file_time_type before = fs::last_write_time(world->GameFilePath);
+                QTest::keyClick(&screen, Qt::Key_S, Qt::ControlModifier);
+                QVERIFY(fs::last_write_time(world->GameFilePath) != before);
+                QCOMPARE(screen.Page(), int(TprepareGameDlg::pgMessage));
+                fs::copy_file(world->GameFilePath, dir / "at_club_screen.kbg",
+                              fs::copy_options::overwrite_existing);
+                done.savedRound = round;
+                done.savedRoles = Roles(club);
+            }
+            if (!screen.PlayButton()->isEnabled()) Click(screen.findChild<QPushButton*>("labelAuto"));
+            QVERIFY(screen.PlayButton()->isEnabled());
+            QTest::keyClick(&screen, Qt::Key_Return);
+        };
+
+        PlaySeason(*world, DefaultSeasonSteps());
+        QVERIFY(!world->QuitRequested);
+        QVERIFY(screens >= 18);
+        QCOMPARE(person.endOfSeasonSeen, 1);
+        QVERIFY(done.formation && done.borrowed && done.repaid && done.stadium);
+        // The auctioned player went to another club, which paid for him.
+        QVERIFY(done.auctioned != nullptr);
+        // The listed player came over after his round.
+        QVERIFY(done.bought != nullptr);
+        QCOMPARE(done.bought->Club(), human);
+        // The person bid in another club's auction (typed in the auction window, or asked by the port).
+        QVERIFY(port.bids + person.auctionWindowBids > 0);
+        QCOMPARE(done.savedRound, 5);
+        // The season's own windows came up and were answered: the cup draws and the league tables.
+        QVERIFY(person.seen["TsorteioDlg"] > 0);
+        QVERIFY(person.seen["TclassificationDlg"] > 0);
+
+        // The second run: the game saved at the club screen opens at that screen again.
+        QWidget secondWindow;
+        TSeasonPort second(&secondWindow);
+        auto loaded = TWorld::LoadGame((dir / "at_club_screen.kbg").string(), &second);
+        second.SetWorld(loaded.get());
+        loaded->SetPort(second);
+        loaded->GameFilePath = (dir / "second.kbg").string();
+        int resumedAt = 0;
+        std::int16_t resumedClub = 0;
+        std::vector<int> resumedRoles;
+        person.onClubScreen = [&](TprepareGameDlg& screen) {
+            if (resumedClub == 0) {
+                resumedClub = screen.Club().id;
+                resumedAt = loaded->CurrentRound;
+                resumedRoles = Roles(screen.Club());
+            }
+            screen.close(); // leaving the career
+        };
+        PlaySeason(*loaded, DefaultSeasonSteps());
+        QCOMPARE(resumedClub, human->id);
+        QCOMPARE(resumedAt, 5);
+        QCOMPARE(resumedRoles, done.savedRoles);
+        QVERIFY(loaded->QuitRequested);
+        fs::remove_all(dir);
+    }
+};
+
+QTEST_MAIN(SeasonWindowsTest)
+#include "season_windows_test.moc"
