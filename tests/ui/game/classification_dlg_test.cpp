@@ -1,6 +1,7 @@
 // The classification dialog shows the four league tables as the rules left them, and closes by itself
 // at its 10th tick only when asked to.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "foundation/settings.h"
 #include "ui/common/row_delegate.h"
@@ -69,6 +70,7 @@ private slots:
             }
         }
         QCOMPARE(humanRows, 1);
+        uitest::Shot(&dialog, "TclassificationDlg");
     }
 
     void theRulesTableClosesItselfAtTheTenthTickAndOnlyWhenAsked() {

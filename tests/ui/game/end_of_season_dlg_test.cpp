@@ -1,6 +1,7 @@
 // The end-of-season window shows what the rules decided and paid: the champion and the cup winner with
 // their titles and coaches, the five prizes, and every best scorer.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "foundation/money_format.h"
 #include "foundation/settings.h"
@@ -69,6 +70,7 @@ private slots:
             for (int i = 0; i < dialog->ListBoxBestScorers()->count(); ++i)
                 rows.push_back(dialog->ListBoxBestScorers()->item(i)->text());
             QCOMPARE(rows, scorers);
+            uitest::Shot(dialog, "TEndOfSeasonDlg");
             // It closes by itself at the 11th tick.
             dialog->Timer()->stop();
             for (int i = 1; i < TEndOfSeasonDlg::kClosingTick; ++i) dialog->Tick();

@@ -1,6 +1,7 @@
 // The round's news is shown once, in the list dialog under the round's news title, row by row as the
 // news items write themselves; the rules empty the list afterwards.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "season/league_tables.h"
 #include "ui/common/print_list_dlg.h"
@@ -35,6 +36,7 @@ private slots:
             QCOMPARE(dialog->objectName(), QString("TRoundNewsDlg"));
             title = dialog->windowTitle();
             rows = dialog->RowTexts();
+            uitest::Shot(dialog, "TRoundNewsDlg");
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         ShowRoundMessages(*world);

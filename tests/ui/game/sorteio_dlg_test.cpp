@@ -1,6 +1,7 @@
 // The cup draw window paces the core's draw and shows it: the pairs it shows, one a tick, are the pairs
 // the scripted draw of the same seed makes, and the world after it is the same.
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "foundation/settings.h"
 #include "season/cup_draw.h"
@@ -66,6 +67,7 @@ private slots:
             for (int i = 0; i < 3; ++i) dialog->Tick();
             const std::vector<QString> firstThree(lines.begin(), lines.begin() + 3);
             QCOMPARE(Lines(dialog->ListBoxGames()), firstThree);
+            uitest::Shot(dialog, "TsorteioDlg");
             QTest::keyClick(dialog, Qt::Key_Space); // the rest at once
             QCOMPARE(Lines(dialog->ListBoxGames()), lines);
             QCOMPARE(Lines(dialog->ListBoxHumanGames()), humanLines);
