@@ -34,6 +34,8 @@ public:
     // without a club, with wages capped at market value and any debt written off, and he leaves the world.
     bool Remove(TCoach& coach);
 
+    TWorld& World() const { return world_; }
+
     // The computer coach who would take over `club`, or nullptr.
     TCoach* Successor() const;
 

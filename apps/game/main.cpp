@@ -13,6 +13,8 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/select_lang_dlg.h"
 #include "ui/game/game_main_window.h"
+#include "ui/game/screenshot_walker.h"
+#include "ui/game/start/windowed_career.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,8 +22,10 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -37,6 +41,23 @@ QString GameFolder(const QStringList& args) {
         if (args[i].startsWith("--data-dir=")) return QDir(args[i].mid(11)).absolutePath();
     }
     return QCoreApplication::applicationDirPath();
+}
+
+// --seed N (not in the help: for tests and pictures) draws a new career from N, the same each time.
+std::optional<std::uint32_t> CareerSeed(const QStringList& args) {
+    for (int i = 1; i < args.size(); ++i) {
+        QString value;
+        if (args[i] == "--seed" && i + 1 < args.size())
+            value = args[i + 1];
+        else if (args[i].startsWith("--seed="))
+            value = args[i].mid(7);
+        else
+            continue;
+        bool ok = false;
+        const qulonglong seed = value.toULongLong(&ok);
+        if (ok && seed <= 0xFFFFFFFFull) return static_cast<std::uint32_t>(seed);
+    }
+    return std::nullopt;
 }
 
 // Without a screen (the offscreen platform of test runs) a dialog would wait for ever for a user who cannot
@@ -98,9 +119,14 @@ int main(int argc, char** argv) {
 
     LoadGameOptions(store, settings);
     TmainWindow window(store);
+    // The career the window starts; it ends (and frees its world) before the window goes.
+    TWindowedCareer career(store, settings.directory, &window);
+    if (const auto seed = CareerSeed(QCoreApplication::arguments())) career.SetSeed(*seed);
+    window.SetCareerRoutine([&career] { career.Run(); });
     // Borderless and covering the screen.
     window.setGeometry(window.screen()->geometry());
     window.show();
+    TScreenshotWalker::InstallFromEnvironment(&window);
     if (settings.displayInitScreen)
         QTimer::singleShot(0, &window, [&window] { ShowAboutBox(TAboutBox::Mode::Start, &window); });
     const int result = app.exec();

@@ -176,10 +176,19 @@ void TmainWindow::GoOn() {
     if (!careerRoutine_) return;
     running_ = true;
     languageAction_->setEnabled(false);
+    // The invitation to start has done its work.
+    labelFooter_->hide();
     try {
         careerRoutine_();
     } catch (const std::exception& e) {
-        WriteLog("Exception " + ClassName(e) + ": " + e.what());
+        // The career cannot go on: the log keeps what happened and the player is told before the window
+        // closes.
+        const std::string line = "Exception " + ClassName(e) + ": " + e.what();
+        WriteLog(line);
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), ToQString(e.what()),
+                        QMessageBox::Ok, this);
+        box.setObjectName("ExceptionBox");
+        box.exec();
     }
     close();
 }
@@ -197,6 +206,19 @@ void TmainWindow::mouseMoveEvent(QMouseEvent* event) {
 void TmainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         ShowAboutBox(TAboutBox::Mode::Normal, this);
+        return;
+    }
+    // A key starts the career as the mouse does, so it can be played without a mouse. Modifier keys alone
+    // (the first half of a shortcut) do not.
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        break;
+    default:
+        GoOn();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -1,8 +1,9 @@
 #pragma once
 // The game's main window: a borderless, maximised black window with the title in the middle, the footer text
-// below and a wallpaper behind. The career starts when the mouse first moves over it and runs until the
-// player leaves it; then the window closes and the program ends. Its menu holds the options, the language
-// (Ctrl+L), the About box and quitting; what the user confirms there is written to the settings store.
+// below and a wallpaper behind. The career starts when the mouse first moves over it (or at the first key
+// press) and runs until the player leaves it; then the window closes and the program ends. Its menu holds the
+// options, the language (Ctrl+L), the About box and quitting; what the user confirms there is written to the
+// settings store.
 #include <QMainWindow>
 #include <functional>
 #include <string>
@@ -29,7 +30,8 @@ public:
     QAction* LanguageAction() const { return languageAction_; }
     TTrevansoftWallpaper* Wallpaper() const { return wallpaper_; }
 
-    // The first call starts the career (see SetCareerRoutine); later calls do nothing.
+    // The first call starts the career (see SetCareerRoutine); later calls do nothing. An exception that
+    // ends the career is logged and shown before the window closes.
     void GoOn();
 
     // Lets the user choose another language (the language dialog). The new language's labels file replaces

@@ -12,9 +12,12 @@
 // auctions) and qt_user_port_coach.cpp (the coach's profile).
 #include "world/user_port.h"
 
+#include <QPointer>
 #include <memory>
 
 class QWidget;
+class TProgressDlg;
+class TWaitDlg;
 class TWorld;
 
 class TQtUserPort : public TUserPort {
@@ -68,4 +71,7 @@ private:
     QWidget* parent_;
     TWorld* world_ = nullptr;
     std::unique_ptr<TScriptedUserPort> autopilot_;
+    // Owned by the parent window as well: a guarded pointer notices when the parent went first.
+    QPointer<TProgressDlg> progress_;
+    QPointer<TWaitDlg> wait_;
 };

@@ -197,13 +197,35 @@ private slots:
         QCOMPARE(runs, 1);
     }
 
+    void aKeyStartsTheCareerButAModifierAloneDoesNot() {
+        TmainWindow w(store_);
+        w.show();
+        int runs = 0;
+        w.SetCareerRoutine([&] { ++runs; });
+        QTest::keyClick(&w, Qt::Key_Shift);
+        QCOMPARE(runs, 0);
+        QVERIFY(w.isVisible());
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(runs, 1);
+        QVERIFY(!w.isVisible());
+    }
+
     void aFailingCareerIsLoggedAndStillClosesTheWindow() {
         QTemporaryDir dir;
         QVERIFY(OpenLogFile(dir.path().toStdString(), "main window test"));
         TmainWindow w(store_);
         w.show();
         w.SetCareerRoutine([] { throw std::runtime_error("boom"); });
+        // The player is told why the career ended.
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            shown = box->text();
+            box->accept();
+        });
         w.GoOn();
+        QCOMPARE(shown, QString("boom"));
         QVERIFY(!w.isVisible());
         QFile log(QString::fromStdString(LogFilePath()));
         CloseLogFile();
