@@ -1,17 +1,20 @@
 // A career started and resumed through the windows, as a player does it: the game selection, the
-// countries and the currency chosen by clicks, the two people playing typed in, the first round played,
-// the game saved when the player leaves in round 2; a second run loads that file (after a damaged file was
-// refused with its reason) and holds the same world.
+// countries and the currency chosen by clicks, the two people playing typed in, the first round played
+// from the club screens (automatic line-up, play), the game saved when a player stops in round 2; a second
+// run loads that file (after a damaged file was refused with its reason) and holds the same world.
 #include "seeded_career.h"
 
 #include "foundation/settings.h"
 #include "season/game_files.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/trevan_button.h"
+#include "ui/game/club/prepare_game_dlg.h"
 #include "ui/game/start/get_teams_dlg.h"
 #include "ui/game/start/select_countries_dlg.h"
 #include "ui/game/start/select_game_dlg.h"
 #include "ui/game/start/windowed_career.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -24,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -33,16 +37,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The windowed port with the club screen a test decides (the club windows are another group's).
-class TTestPort : public TQtUserPort {
-public:
-    using TQtUserPort::TQtUserPort;
-    std::function<bool(TTeam&)> clubScreen; // true: handled here
-    void ClubScreen(TTeam& club) override {
-        if (!clubScreen || !clubScreen(club)) TQtUserPort::ClubScreen(club);
-    }
-};
 
 // Answers the modal dialogs as they come, each by its name; a dialog without a handler gets its default
 // choice, as a player pressing Enter.
@@ -66,7 +60,10 @@ private:
         seen.push_back(name);
         const auto it = handlers.find(name);
         if (it != handlers.end()) {
-            it->second(*modal);
+            // Answered once this poll has returned, so a dialog the answer opens is answered too.
+            QTimer::singleShot(0, this, [handler = it->second, modal = QPointer<QWidget>(modal)] {
+                if (modal) handler(*modal);
+            });
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             box->defaultButton() ? box->defaultButton()->click() : box->accept();
         } else {
@@ -164,34 +161,31 @@ private slots:
             QTest::mouseClick(dlg.OKBtn(), Qt::LeftButton);
         };
 
-        auto port1 = std::make_unique<TTestPort>(&mainWindow);
-        TTestPort* p1 = port1.get();
-        TWindowedCareer first(store, dir_.string(), &mainWindow, std::move(port1));
+        TWindowedCareer first(store, dir_.string(), &mainWindow);
         first.SetSeed(20021);
         int roundOneScreens = 0;
         std::int16_t leftAt = 0;
-        bool savedAtLeaving = false;
-        // Round 1 is prepared as a computer club would; at the first club screen of round 2 the player leaves
-        // with saving, as the club screen's quit does.
-        p1->clubScreen = [&](TTeam& club) -> bool {
-            TWorld& w = *first.World();
-            if (w.CurrentRound == 1) {
+        // Round 1: each person takes the automatic line-up and plays. Round 2: the first person to prepare
+        // stops the career, which saves it.
+        driver->handlers["TprepareGameDlg"] = [&](QWidget& w) {
+            auto& screen = static_cast<TprepareGameDlg&>(w);
+            if (first.World()->CurrentRound == 1) {
                 ++roundOneScreens;
-                return false;
+                QTest::mouseClick(screen.findChild<QPushButton*>("labelAuto"), Qt::LeftButton);
+                QVERIFY(screen.PlayButton()->isEnabled());
+                QTest::mouseClick(screen.PlayButton(), Qt::LeftButton);
+                return;
             }
-            w.ResumeTeam = club.id;
-            w.LeagueRoundDone = false;
-            leftAt = club.id;
-            savedAtLeaving = w.SaveGame(w.GameFilePath);
-            w.QuitRequested = true;
-            return true;
+            leftAt = screen.Club().id;
+            QTest::mouseClick(screen.findChild<TTrevanButton*>("stopBtn"), Qt::LeftButton);
         };
         first.Run();
 
+        // The tables after the first round, in which the people played.
+        QCOMPARE(std::count(driver->seen.begin(), driver->seen.end(), QString("TclassificationDlg")), 1);
         driver.reset();
         TWorld& w1 = *first.World();
         QCOMPARE(w1.StopRequested, false);
-        QVERIFY(savedAtLeaving);
         QVERIFY(w1.QuitRequested); // the rounds after the one left are skipped
         QCOMPARE(roundOneScreens, 2);
         QCOMPARE(ToQString(w1.CurrencyRecord.name), QString("Reais (Brasil)"));
@@ -251,9 +245,7 @@ private slots:
             refusal = box.text();
             box.defaultButton()->click();
         };
-        auto port2 = std::make_unique<TTestPort>(&mainWindow);
-        TTestPort* p2 = port2.get();
-        TWindowedCareer second(store, dir_.string(), &mainWindow, std::move(port2));
+        TWindowedCareer second(store, dir_.string(), &mainWindow);
         std::vector<std::uint8_t> loaded;
         std::int16_t loadedRound = 0;
         second.SetWorldReady([&](TWorld& w) {
@@ -262,11 +254,11 @@ private slots:
         });
         int resumedScreens = 0;
         std::int16_t resumedAt = 0;
-        p2->clubScreen = [&](TTeam& club) -> bool {
-            // The round goes on at the club whose screen was open at the save.
-            if (resumedScreens++ == 0) resumedAt = club.id;
-            second.World()->QuitRequested = true;
-            return true;
+        // The round goes on at the club whose screen was open at the save; its person leaves without saving.
+        again.handlers["TprepareGameDlg"] = [&](QWidget& w) {
+            auto& screen = static_cast<TprepareGameDlg&>(w);
+            if (resumedScreens++ == 0) resumedAt = screen.Club().id;
+            screen.findChild<QAction*>("Sairsemgravar1")->trigger();
         };
         second.Run();
 
