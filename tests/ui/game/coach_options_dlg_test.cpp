@@ -1,33 +1,23 @@
-// The coach's profile through the windowed port: it opens on the coach's profile, OK stores what was
-// clicked and answers true, Cancel (or Escape) leaves the profile as it was and answers false.
+// The coach's profile through the windowed port: it opens on the coach's profile, OK (or Enter) stores what
+// was clicked and answers true, Cancel (or Escape) leaves the profile as it was and answers false.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
 #include "ui/game/club/coach_options_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/coach.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 using TProfile = std::array<int, 5>;
 
-TProfile ProfileOf(const TCoach& coach) {
-    return {coach.autoSalaryNational, coach.autoSalaryBosman, coach.autoSalaryForeign, coach.buyInAuction,
-            coach.encryptOffers};
-}
-
-TCoach& HumanCoach(TWorld& world) {
-    for (TCoach* coach : world.AllCoaches)
-        if (coach != nullptr && coach->IsHumanActive()) return *coach;
-    throw std::runtime_error("no human coach");
+TProfile ProfileOf(const TCoach& c) {
+    return {c.autoSalaryNational, c.autoSalaryBosman, c.autoSalaryForeign, c.buyInAuction, c.encryptOffers};
 }
 
 // The profile the dialog shows, read from its boxes.
@@ -59,21 +49,19 @@ class CoachOptionsDlgTest : public QObject {
     TProfile shown_{};
     QString caption_;
 
-    // Edits the profile through the port; `act` clicks in the dialog and closes it.
+    // Edits the profile as the rules ask for it, through the windowed port; `act` clicks and closes.
     bool Edit(const std::function<void(TcoachOptionsDlg&)>& act) {
         QWidget main;
         TQtUserPort port(&main);
         port.SetWorld(world_.get());
         world_->SetPort(port);
-        QTimer::singleShot(0, [&] {
-            auto* dlg = qobject_cast<TcoachOptionsDlg*>(QApplication::activeModalWidget());
-            if (dlg == nullptr) return;
-            shown_ = Shown(*dlg);
-            caption_ = dlg->windowTitle();
-            act(*dlg);
-            if (dlg->isVisible()) dlg->reject();
-        });
-        const bool confirmed = coach_->EditProfile();
+        bool confirmed = false;
+        uitest::WithModal<TcoachOptionsDlg>([&] { confirmed = coach_->EditProfile(); },
+                                            [&](TcoachOptionsDlg& dlg) {
+                                                shown_ = Shown(dlg);
+                                                caption_ = dlg.windowTitle();
+                                                act(dlg);
+                                            });
         world_->SetPort(world_->DefaultPort());
         return confirmed;
     }
@@ -81,7 +69,9 @@ class CoachOptionsDlgTest : public QObject {
 private slots:
     void init() {
         world_ = uitest::SeededCareer(5150, {"Ana"});
-        coach_ = &HumanCoach(*world_);
+        for (TCoach* coach : world_->AllCoaches)
+            if (coach != nullptr && coach->IsHumanActive()) coach_ = coach;
+        QVERIFY(coach_ != nullptr);
         coach_->autoSalaryNational = 1;
         coach_->autoSalaryBosman = 0;
         coach_->autoSalaryForeign = 1;
@@ -115,12 +105,11 @@ private slots:
         for (const bool escape : {false, true}) {
             const bool confirmed = Edit([escape](TcoachOptionsDlg& dlg) {
                 ClickEverything(dlg, 0);
-                if (escape) {
+                if (escape)
                     QTest::keyClick(&dlg, Qt::Key_Escape);
-                } else {
-                    auto* box = dlg.findChild<QDialogButtonBox*>();
-                    QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-                }
+                else
+                    QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                                      Qt::LeftButton);
             });
             QVERIFY(!confirmed);
             QCOMPARE(ProfileOf(*coach_), (TProfile{1, 0, 1, 2, 0}));

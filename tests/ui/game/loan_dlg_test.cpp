@@ -1,42 +1,15 @@
 // The loan dialog over a seeded career: it shows the limit and the interest as the club's numbers give
 // them, each press borrows or repays one step through the club's loan operations, the buttons stop at the
 // limits, and closing it without a press changes nothing.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
-#include "foundation/money_format.h"
-#include "ui/common/qt_text.h"
 #include "ui/game/money/loan_dlg.h"
-#include "world/team.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
-namespace {
-TTeam& HumanClub(TWorld& world) {
-    for (TTeam* club : world.AllTeams)
-        if (club != nullptr && club->IsHumanRun()) return *club;
-    throw std::runtime_error("no human club");
-}
-
-QString Money(const TWorld& world, std::int64_t amount) {
-    return ToQString(FormatMoney(amount, world.CurrencyRecord.suffix));
-}
-
-// Runs the loan dialog of the club screen modally; `act` works on it once it is shown, then it is closed.
-void RunLoanDialog(TWorld& world, TTeam& club, const std::function<void(TloanDlg&)>& act) {
-    QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<TloanDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dlg != nullptr);
-        act(*dlg);
-        if (dlg->isVisible()) QTest::keyClick(dlg, Qt::Key_Escape);
-    });
-    ShowLoanDialog(world, club, nullptr);
-}
-} // namespace
+using uitest::Money;
 
 class LoanDlgTest : public QObject {
     Q_OBJECT
@@ -44,12 +17,17 @@ class LoanDlgTest : public QObject {
     std::unique_ptr<TWorld> world_;
     TTeam* club_ = nullptr;
 
+    void Run(TTeam& club, const std::function<void(TloanDlg&)>& act) {
+        uitest::WithModal<TloanDlg>([&] { ShowLoanDialog(*world_, club, nullptr); }, act);
+    }
+    // Euros: steps of 500 000, multiplier 5; at prices of 2.0 and with a content board the limit is
+    // level x 1.0 x 2.0 x 5 x 20 000 = level x 200 000, cut to whole steps.
+    std::int32_t Limit() const { return club_->AverageLevel() * 200000 / 500000 * 500000; }
+
 private slots:
     void init() {
         world_ = uitest::SeededCareer(5150, {"Ana"});
-        club_ = &HumanClub(*world_);
-        // Euros: steps of 500 000, multiplier 5; prices at 2.0 and a content board make the limit
-        // level x 1.0 x 2.0 x 5 x 20 000 = level x 200 000, cut to whole steps.
+        club_ = &uitest::HumanClub(*world_);
         QCOMPARE(world_->MoneyStep(), 500000);
         QCOMPARE(world_->MoneyMultiplier(), 5);
         world_->PriceIndex = 2.0L;
@@ -59,17 +37,15 @@ private slots:
     }
 
     void showsTheLimitTheInterestAndTheCash() {
-        const int level = club_->AverageLevel();
-        const std::int64_t limit = level * 200000LL / 500000 * 500000;
-        QVERIFY(limit > 1000000);
-        RunLoanDialog(*world_, *club_, [&](TloanDlg& dlg) {
+        QVERIFY(Limit() > 1000000);
+        Run(*club_, [&](TloanDlg& dlg) {
             QCOMPARE(dlg.windowTitle(), ToQString(GetCaptionText(20)));
-            QCOMPARE(dlg.TextLimit()->text(), Money(*world_, limit));
+            QCOMPARE(dlg.TextLimit()->text(), Money(*world_, Limit()));
             QCOMPARE(dlg.TextLoan()->text(), Money(*world_, 1000000));
             QCOMPARE(dlg.TextInterest()->text(), Money(*world_, 30000)); // 3 % of the loan
             QCOMPARE(dlg.TextMoney()->text(), Money(*world_, 3000000));
-            // The limit explains itself with the squad's level.
-            QVERIFY(dlg.TextLimit()->toolTip().contains(QString::number(level)));
+            // The limit explains itself with the squad's level; the interest says what it is.
+            QVERIFY(dlg.TextLimit()->toolTip().contains(QString::number(club_->AverageLevel())));
             QVERIFY(!dlg.TextInterest()->toolTip().isEmpty());
             uitest::Shot(&dlg, "TloanDlg");
         });
@@ -77,7 +53,7 @@ private slots:
 
     void twoStepsBorrowedAndOneRepaidReachTheClub() {
         const auto totals = club_->season.financeTotals;
-        RunLoanDialog(*world_, *club_, [&](TloanDlg& dlg) {
+        Run(*club_, [&](TloanDlg& dlg) {
             QTest::mouseClick(dlg.BorrowBtn(), Qt::LeftButton);
             QTest::mouseClick(dlg.BorrowBtn(), Qt::LeftButton);
             QTest::mouseClick(dlg.PayBtn(), Qt::LeftButton);
@@ -91,34 +67,29 @@ private slots:
         QVERIFY(club_->season.financeTotals == totals);
     }
 
-    void borrowingStopsAtTheLimit() {
-        const std::int32_t limit = club_->AverageLevel() * 200000 / 500000 * 500000;
-        club_->loan = limit - 500000;
-        RunLoanDialog(*world_, *club_, [&](TloanDlg& dlg) {
+    void theButtonsStopAtTheirLimits() {
+        // One step below the limit, and cash for exactly one repayment more.
+        club_->loan = Limit() - 500000;
+        club_->SetBalance(500000);
+        Run(*club_, [&](TloanDlg& dlg) {
             QVERIFY(dlg.BorrowBtn()->isEnabled());
+            QVERIFY(!dlg.PayBtn()->isEnabled());
             QTest::mouseClick(dlg.BorrowBtn(), Qt::LeftButton);
             QVERIFY(!dlg.BorrowBtn()->isEnabled());
             QVERIFY(!dlg.BorrowBtn()->toolTip().isEmpty());
-        });
-        QCOMPARE(club_->loan, limit);
-    }
-
-    void repayingNeedsMoreThanOneStepOfCash() {
-        club_->SetBalance(1000000);
-        RunLoanDialog(*world_, *club_, [&](TloanDlg& dlg) {
             QVERIFY(dlg.PayBtn()->isEnabled());
             QTest::mouseClick(dlg.PayBtn(), Qt::LeftButton);
-            // Exactly one step of cash left: not enough to repay another.
+            QTest::mouseClick(dlg.PayBtn(), Qt::LeftButton);
             QVERIFY(!dlg.PayBtn()->isEnabled());
             QVERIFY(!dlg.PayBtn()->toolTip().isEmpty());
         });
-        QCOMPARE(club_->loan, 500000);
+        QCOMPARE(club_->loan, Limit() - 500000);
         QCOMPARE(club_->balance(), 500000);
     }
 
     void closingWithoutAPressChangesNothing() {
         const std::vector<std::uint8_t> before = world_->SaveGameBytes();
-        RunLoanDialog(*world_, *club_, [](TloanDlg&) {});
+        Run(*club_, [](TloanDlg&) {});
         QVERIFY(world_->SaveGameBytes() == before);
     }
 
@@ -128,7 +99,7 @@ private slots:
             if (club != nullptr && !club->IsHumanRun()) other = club;
         QVERIFY(other != nullptr);
         const std::vector<std::uint8_t> before = world_->SaveGameBytes();
-        RunLoanDialog(*world_, *other, [&](TloanDlg& dlg) {
+        Run(*other, [&](TloanDlg& dlg) {
             QVERIFY(!dlg.BorrowBtn()->isEnabled());
             QVERIFY(!dlg.PayBtn()->isEnabled());
             QTest::mouseClick(dlg.BorrowBtn(), Qt::LeftButton);

@@ -1,20 +1,15 @@
 // The referee aid, opened from a human club's screen for the game it prepares: the referee's name, both
 // clubs, and the faces chosen by the referee's favour toward each, left out when the picture is missing.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
 #include "datafiles/referee_attr.h"
 #include "foundation/settings.h"
-#include "ui/common/qt_text.h"
 #include "ui/game/club/referee_aid_dlg.h"
 #include "world/game.h"
 #include "world/records.h"
-#include "world/team.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTest>
-#include <QTimer>
 
 class RefereeAidDlgTest : public QObject {
     Q_OBJECT
@@ -39,30 +34,25 @@ private slots:
         GameSettings().directory = uitest::kGameDir;
         int shown = 0;
         world->DefaultPort().ClubScreenHook = [&](TTeam& club) {
+            club.AutoLineup();
             TGame* game = nullptr;
             for (TGame* g : world->RoundGames)
                 if (g != nullptr && (g->homeTeam == &club || g->awayTeam == &club)) game = g;
-            club.AutoLineup();
-            if (game == nullptr || game->referee == nullptr) return;
-            QString caption, home, away;
-            bool homeFace = false, awayFace = false;
-            QTimer::singleShot(0, [&] {
-                if (auto* dlg = qobject_cast<TRefereeAidDlg*>(QApplication::activeModalWidget())) {
-                    caption = dlg->LabelCaption()->text();
-                    home = dlg->TextHomeTeam()->text();
-                    away = dlg->TextAwayTeam()->text();
-                    homeFace = !dlg->PictureHome()->isHidden() && !dlg->PictureHome()->pixmap().isNull();
-                    awayFace = !dlg->PictureAway()->isHidden() && !dlg->PictureAway()->pixmap().isNull();
-                    uitest::Shot(dlg, "TRefereeAidDlg");
-                    QTest::keyClick(dlg, Qt::Key_Escape);
-                }
-            });
-            ShowRefereeAid(*world, *game, nullptr);
-            QCOMPARE(caption, ToQString(game->referee->attr->Name()));
-            QCOMPARE(home, ToQString(game->homeTeam->Name()));
-            QCOMPARE(away, ToQString(game->awayTeam->Name()));
-            QVERIFY(homeFace && awayFace);
-
+            QVERIFY(game != nullptr && game->referee != nullptr);
+            QStringList texts;
+            bool faces = false;
+            uitest::WithModal<TRefereeAidDlg>(
+                [&] { ShowRefereeAid(*world, *game, nullptr); },
+                [&](TRefereeAidDlg& dlg) {
+                    texts = {dlg.LabelCaption()->text(), dlg.TextHomeTeam()->text(),
+                             dlg.TextAwayTeam()->text()};
+                    faces = !dlg.PictureHome()->isHidden() && !dlg.PictureAway()->isHidden();
+                    uitest::Shot(&dlg, "TRefereeAidDlg");
+                });
+            QCOMPARE(texts,
+                     (QStringList{ToQString(game->referee->attr->Name()), ToQString(game->homeTeam->Name()),
+                                  ToQString(game->awayTeam->Name())}));
+            QVERIFY(faces);
             // Without the pictures the faces are left out.
             TRefereeAidDlg bare(*game, uitest::kGameDir + "/no such folder");
             QVERIFY(bare.PictureHome()->isHidden() && bare.PictureAway()->isHidden());
