@@ -13,6 +13,11 @@
 #include "ui/game/qt_user_port.h"
 #include "world/selection.h"
 
+#if __has_include("ui/game/club/plantel_dlg.h")
+#include "ui/game/club/plantel_dlg.h"
+#define KOLBRIN_HAS_SQUAD_VIEW 1
+#endif
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -256,12 +261,24 @@ private slots:
                 }
             }
             if (round >= 4 && !done.boughtListed) {
-                // A listed player of another club, bought at his price. (Through the core's purchase until
-                // the squad view's buy button is there.)
+                // A listed player of another club, bought at his price in the squad view opened from the
+                // opponent's page (through the core's purchase where the squad view is not there).
                 for (TPlayer* p : world->AllPlayers)
                     if (p->Club() != &club && p->Club() != nullptr && HumanMayBuy(club, *p) &&
                         p->askingPrice < club.balance() / 4) {
+#ifdef KOLBRIN_HAS_SQUAD_VIEW
+                        OnNextModal("TPlantelDlg", [p](QWidget* w) {
+                            auto* view = qobject_cast<TPlantelDlg*>(w);
+                            view->ShowClub(*p->Club(), p);
+                            Click(view->BuyBtn());
+                            view->close();
+                        });
+                        screen.ShowPage(TprepareGameDlg::pgOpponent);
+                        Click(Button(&screen, "opponentPlantelBtn"));
+                        QCOMPARE(int(p->soldToTeamId), int(club.id));
+#else
                         QVERIFY(HumanBuy(club, *p));
+#endif
                         done.bought = p;
                         done.boughtListed = true;
                         break;

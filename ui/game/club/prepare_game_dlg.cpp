@@ -33,6 +33,18 @@
 #include "ui/game/club/plantel_dlg.h"
 #define KOLBRIN_HAS_SQUAD_VIEW 1
 #endif
+#if __has_include("ui/game/market/check_player_dlg.h")
+#include "ui/game/market/check_player_dlg.h"
+#define KOLBRIN_HAS_PLAYER_SEARCH 1
+#endif
+#if __has_include("ui/game/market/last_transfers_dlg.h")
+#include "ui/game/market/last_transfers_dlg.h"
+#define KOLBRIN_HAS_LAST_TRANSFERS 1
+#endif
+#if __has_include("ui/game/market/observed_players_dlg.h")
+#include "ui/game/market/observed_players_dlg.h"
+#define KOLBRIN_HAS_OBSERVED_PLAYERS 1
+#endif
 #if __has_include("ui/game/money/balance_dlg.h")
 #include "ui/game/money/balance_dlg.h"
 #define KOLBRIN_HAS_BALANCE_DLG 1
@@ -67,6 +79,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,6 +88,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -233,13 +248,25 @@ TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
         if (game_->kind == gkCup) opponentDivision_ = world_.DivisionOfTeam(*opponent_);
     }
 
-    auto* root = new QVBoxLayout(this);
+    // Everything stands on one page that scrolls when the screen is smaller than the screen's layout (a
+    // small display, or a large scale factor).
+    content_ = new QWidget;
+    content_->setObjectName("clubScreenContent");
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("clubScreenScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    scroll->setWidget(content_);
+    auto* root = new QVBoxLayout(content_);
     BuildHeader(root);
     auto* middle = new QHBoxLayout;
     squad_ = new TSquadList(club_, club_.coach != nullptr && club_.coach->showCards != 0, this);
     squad_->setMinimumWidth(470);
     squad_->setToolTip(Text(kLineupHintText));
-    middle->addWidget(squad_, 1);
+    middle->addWidget(squad_, 4);
     notebook_ = new QTabWidget(this);
     notebook_->setObjectName("Notebook");
     notebook_->tabBar()->setObjectName("TabControl");
@@ -252,7 +279,7 @@ TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
     for (int p = 0; p < kPageCount; ++p)
         notebook_->addTab((this->*builders[p])(), QString::number(kFirstPageText + p));
     notebook_->setMinimumWidth(430);
-    middle->addWidget(notebook_, 1);
+    middle->addWidget(notebook_, 5);
     root->addLayout(middle, 1);
     BuildButtonBar(root);
     BuildMenus();
@@ -262,8 +289,12 @@ TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
 
     ApplyTexts();
     // The graphic buttons draw their caption when they have no pictures.
-    for (TTrevanButton* button : findChildren<TTrevanButton*>())
+    for (TTrevanButton* button : findChildren<TTrevanButton*>()) {
         button->setText(ToQString(GetCaptionText(TextTag(button))));
+        // The bar may narrow its buttons down to their captions on a small screen.
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+    }
     for (QPushButton* link : {textReferee_, textLoanInterest_, textWages_, textCupOpponent_})
         link->setText(QString());
 
@@ -272,7 +303,11 @@ TprepareGameDlg::TprepareGameDlg(TWorld& world, TTeam& club, QWidget* parent)
     RefreshAll();
     notebook_->setCurrentIndex(pgGame);
     CheckSelection();
-    resize(1240, 740);
+    const QSize wanted(1240, 740);
+    const QScreen* screen = parent != nullptr && parent->screen() != nullptr
+                                ? parent->screen()
+                                : QGuiApplication::primaryScreen();
+    resize(screen != nullptr ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 }
 
 TprepareGameDlg::~TprepareGameDlg() = default;
@@ -734,11 +769,37 @@ void TprepareGameDlg::BuildMenus() {
 
     auto* spyMenu = new QMenu(this);
     spyMenu->setObjectName("spyMenu");
-    CloseDoor(add(spyMenu, "Procurarjogador1", kSearchText, [] {}));
+    QAction* search = add(spyMenu, "Procurarjogador1", kSearchText, [this] {
+#ifdef KOLBRIN_HAS_PLAYER_SEARCH
+        ShowPlayerSearch(world_, club_, this);
+        RefreshAll();
+#endif
+    });
     acquisitions_ = add(spyMenu, "Aquisies1", kAcquisitionsText, [this] { ShowAcquisitions(); });
-    observed_ = add(spyMenu, "Observados1", kObservedText, [] {});
+    observed_ = add(spyMenu, "Observados1", kObservedText, [this] {
+#ifdef KOLBRIN_HAS_OBSERVED_PLAYERS
+        if (club_.coach != nullptr) ShowObservedPlayers(world_, *club_.coach, this);
+        RefreshAll();
+#endif
+    });
+    QAction* transfers = add(spyMenu, "Transferncias1", kTransfersText, [this] {
+#ifdef KOLBRIN_HAS_LAST_TRANSFERS
+        ShowLastTransfers(world_, this);
+#endif
+    });
+#ifndef KOLBRIN_HAS_PLAYER_SEARCH
+    CloseDoor(search);
+#else
+    (void)search;
+#endif
+#ifndef KOLBRIN_HAS_LAST_TRANSFERS
+    CloseDoor(transfers);
+#else
+    (void)transfers;
+#endif
+#ifndef KOLBRIN_HAS_OBSERVED_PLAYERS
     CloseDoor(observed_);
-    CloseDoor(add(spyMenu, "Transferncias1", kTransfersText, [] {}));
+#endif
     popupBelow("spyBtn", spyMenu);
 
     auto* kolbrinMenu = new QMenu(this);
@@ -774,6 +835,7 @@ void TprepareGameDlg::BuildMenus() {
 void TprepareGameDlg::SetColours() {
     // The screen in the club's colours; lists and editors keep their own.
     SetClubColours(this, club_);
+    SetClubColours(content_, club_);
     SetClubColours(labelTeamName_, club_);
     if (opponent_ != nullptr) {
         SetClubColours(textOpponent_, *opponent_);
@@ -831,8 +893,9 @@ void TprepareGameDlg::RefreshAll() {
     classification_->setVisible(!cupTie);
     textMoney2_->setText(Text(kCashText) + " " + Money(world_, club_.balance()));
     acquisitions_->setEnabled(club_.purchasesThisSeason > 0);
-    // The observed players' door opens once its window is there, and only when he observes anyone.
-    observed_->setEnabled(false);
+#ifdef KOLBRIN_HAS_OBSERVED_PLAYERS
+    observed_->setEnabled(club_.coach != nullptr && !club_.coach->observedPlayers.empty());
+#endif
 }
 
 void TprepareGameDlg::RefreshHeader() {

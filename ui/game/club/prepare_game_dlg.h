@@ -166,6 +166,7 @@ private:
     std::unique_ptr<TThreeBalances> balances_;
     TTeam* cupOpponent_ = nullptr;
 
+    QWidget* content_;
     QLabel* textSeason_;
     QLabel* labelTeamName_;
     QLabel* textMyDivision_;
