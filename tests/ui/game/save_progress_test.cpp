@@ -1,0 +1,80 @@
+// A game saved through the windowed port shows its progress: the progress window titled with the saving
+// text follows the file as its sections are written, from the start to the size of the file it replaces.
+#include "seeded_career.h"
+
+#include "ui/common/progress_dlg.h"
+#include "ui/game/qt_user_port.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+
+namespace {
+// Watches every progress window that opens and writes down what it shows.
+class TProgressWatch : public QObject {
+public:
+    QString title;
+    int maximum = -1;
+    std::vector<int> positions;
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* progress = qobject_cast<TProgressDlg*>(watched);
+        if (progress != nullptr && event->type() == QEvent::Show) {
+            ++shown;
+            if (watched_ != progress) {
+                watched_ = progress;
+                auto* bar = progress->findChild<QProgressBar*>();
+                QObject::connect(bar, &QProgressBar::valueChanged, this,
+                                 [this](int v) { positions.push_back(v); });
+            }
+        }
+        if (progress != nullptr && event->type() == QEvent::Hide) {
+            title = progress->Title();
+            maximum = progress->Maximum();
+        }
+        return false;
+    }
+
+private:
+    QObject* watched_ = nullptr;
+};
+} // namespace
+
+class SaveProgressTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindowedSaveShowsItsProgressUpToTheOldFilesSize() {
+        auto world = uitest::SeededCareer(515, {"Ana"});
+        QWidget mainWindow;
+        TQtUserPort port(&mainWindow);
+        port.SetWorld(world.get());
+        world->SetPort(port);
+        QTemporaryDir dir;
+        const std::string path = QDir(dir.path()).filePath("career.kbg").toStdString();
+        QVERIFY(world->SaveGame(path));
+        const auto size = static_cast<int>(std::filesystem::file_size(path));
+
+        TProgressWatch watch;
+        qApp->installEventFilter(&watch);
+        QVERIFY(world->SaveGame(path));
+        qApp->removeEventFilter(&watch);
+        QCOMPARE(watch.shown, 1);
+        QCOMPARE(watch.title, QString("Saving the game"));
+        // The range is the old file's size; the same career writes a file of the same size.
+        QCOMPARE(watch.maximum, size);
+        QCOMPARE(static_cast<int>(std::filesystem::file_size(path)), size);
+        // The bar moves section by section, forward only, and ends full.
+        QVERIFY2(watch.positions.size() >= 4, QByteArray::number(int(watch.positions.size())));
+        QVERIFY(std::is_sorted(watch.positions.begin(), watch.positions.end()));
+        QCOMPARE(watch.positions.back(), size);
+    }
+};
+
+QTEST_MAIN(SaveProgressTest)
+#include "save_progress_test.moc"
