@@ -1,7 +1,7 @@
 // The classification dialog shows the four league tables as the rules left them, and closes by itself
 // at its 10th tick only when asked to.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
 #include "foundation/settings.h"
 #include "ui/common/row_delegate.h"

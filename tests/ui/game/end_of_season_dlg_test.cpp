@@ -1,7 +1,7 @@
 // The end-of-season window shows what the rules decided and paid: the champion and the cup winner with
 // their titles and coaches, the five prizes, and every best scorer.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
 #include "foundation/money_format.h"
 #include "foundation/settings.h"

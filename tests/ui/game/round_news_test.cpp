@@ -1,7 +1,7 @@
 // The round's news is shown once, in the list dialog under the round's news title, row by row as the
 // news items write themselves; the rules empty the list afterwards.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
 #include "season/league_tables.h"
 #include "ui/common/print_list_dlg.h"

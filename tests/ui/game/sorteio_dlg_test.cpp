@@ -1,7 +1,7 @@
 // The cup draw window paces the core's draw and shows it: the pairs it shows, one a tick, are the pairs
 // the scripted draw of the same seed makes, and the world after it is the same.
+#include "modal_fixture.h"
 #include "seeded_career.h"
-#include "window_shot.h"
 
 #include "foundation/settings.h"
 #include "season/cup_draw.h"
