@@ -122,7 +122,8 @@ private:
                     QTest::keyClick(edit, Qt::Key_Return);
                 }
         } else if (name == "TjourneyDlg") {
-            // The live matchday runs by itself at the fastest pace.
+            // The live matchday runs by itself at the fastest pace; once it stands still, it is closed.
+            if (ticks_ > 3000) QTest::keyClick(w, Qt::Key_Return);
         } else if (ticks_ > 30) {
             // Tables, news, questions: read and closed.
             QTest::keyClick(w, Qt::Key_Escape);
