@@ -81,6 +81,7 @@ void OnNextModal(const QString& name, std::function<void(QWidget*)> act) {
 class TPerson : public QObject {
 public:
     std::function<void(TprepareGameDlg&)> onClubScreen;
+    const TTeam* human = nullptr;
     int endOfSeasonSeen = 0;
     int auctionWindowBids = 0;
     std::map<QString, int> seen;
@@ -117,7 +118,9 @@ private:
             // The auction window: one offer of the person in another club's auction, then withdrawals.
             for (QLineEdit* edit : w->findChildren<QLineEdit*>())
                 if (edit->isVisible() && edit->isEnabled()) {
-                    edit->setText(auctionWindowBids == 0 ? "999999" : "-1");
+                    // A third of his cash: within his means, and above most base prices.
+                    const std::int32_t offer = human != nullptr ? human->balance() / 1000 / 3 : -1;
+                    edit->setText(QString::number(auctionWindowBids == 0 ? offer : -1));
                     ++auctionWindowBids;
                     QTest::keyClick(edit, Qt::Key_Return);
                 }
@@ -185,6 +188,7 @@ private slots:
         std::int32_t step = world->MoneyStep();
 
         TPerson person;
+        person.human = human;
         person.onClubScreen = [&](TprepareGameDlg& screen) {
             ++screens;
             TTeam& club = screen.Club();
