@@ -1,9 +1,9 @@
 #pragma once
 // Helpers of the money and coach window tests: the human club of a seeded career, money as the windows
-// write it, a modal dialog driven from inside its own event loop, and a picture of a window for a person
-// to look at ($KOLBRIN_SHOT_DIR/<name>.png when that variable is set; never an assertion).
+// write it, and a modal dialog driven from inside its own event loop (window_shot.h takes pictures).
 #include "foundation/money_format.h"
 #include "ui/common/qt_text.h"
+#include "window_shot.h"
 #include "world/team.h"
 #include "world/world.h"
 
@@ -15,11 +15,6 @@
 #include <stdexcept>
 
 namespace uitest {
-
-inline void Shot(QWidget* window, const QString& name) {
-    if (!qEnvironmentVariableIsSet("KOLBRIN_SHOT_DIR")) return;
-    window->grab().save(qEnvironmentVariable("KOLBRIN_SHOT_DIR") + "/" + name + ".png");
-}
 
 inline TTeam& HumanClub(TWorld& world) {
     for (TTeam* club : world.AllTeams)

@@ -40,7 +40,7 @@ private slots:
                 if (g != nullptr && (g->homeTeam == &club || g->awayTeam == &club)) game = g;
             QVERIFY(game != nullptr && game->referee != nullptr);
             QStringList texts;
-            bool faces = false;
+            bool faces = false, closedByEnter = false;
             uitest::WithModal<TRefereeAidDlg>(
                 [&] { ShowRefereeAid(*world, *game, nullptr); },
                 [&](TRefereeAidDlg& dlg) {
@@ -48,11 +48,14 @@ private slots:
                              dlg.TextAwayTeam()->text()};
                     faces = !dlg.PictureHome()->isHidden() && !dlg.PictureAway()->isHidden();
                     uitest::Shot(&dlg, "TRefereeAidDlg");
+                    QTest::keyClick(&dlg, Qt::Key_Return);
+                    closedByEnter = !dlg.isVisible();
                 });
             QCOMPARE(texts,
                      (QStringList{ToQString(game->referee->attr->Name()), ToQString(game->homeTeam->Name()),
                                   ToQString(game->awayTeam->Name())}));
             QVERIFY(faces);
+            QVERIFY(closedByEnter);
             // Without the pictures the faces are left out.
             TRefereeAidDlg bare(*game, uitest::kGameDir + "/no such folder");
             QVERIFY(bare.PictureHome()->isHidden() && bare.PictureAway()->isHidden());
