@@ -12,6 +12,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -187,6 +188,15 @@ TRefereeAidDlg::TRefereeAidDlg(TGame& game, const std::string& gameDir, QWidget*
     labelCaption_->setText(game.referee != nullptr && game.referee->attr
                                ? ToQString(game.referee->attr->Name())
                                : ToQString(GetCaptionText(kCaptionText)));
+}
+
+void TRefereeAidDlg::keyPressEvent(QKeyEvent* event) {
+    // The picture button is no default button of the dialog: Enter closes it as Escape does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        reject();
+        return;
+    }
+    TKolForm::keyPressEvent(event);
 }
 
 void ShowRefereeAid(TWorld& /*world*/, TGame& game, QWidget* parent) {

@@ -46,6 +46,9 @@ public:
     QLabel* PictureAway() const { return pictureAway_; }
     TTrevanButton* CloseBtn() const { return closeBtn_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QLabel* labelCaption_;
     QLabel* textHomeTeam_;
