@@ -117,7 +117,8 @@ void BuyPlayer(TTeam& club) {
         if (player == nullptr) continue;
         const long double need = club.NeedValue(*player);
         if (!(need > bestNeed)) continue;
-        const std::int32_t price = ListedPrice(*player);
+        // He was drawn from this club's squad, and a player is in one squad only.
+        const std::int32_t price = ListedPrice(*player, *other);
         if (price < 1) continue;
         if (!CanBuy(club, *player, *other)) continue;
         if (price > 2.3L * MaxBid(club, *player, 0, true)) continue;

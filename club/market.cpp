@@ -76,8 +76,11 @@ std::int32_t MaxBid(const TTeam& club, const TPlayer& player, std::int32_t salar
 
 std::int32_t ListedPrice(const TPlayer& player) {
     const TTeam* seller = player.Club();
-    if (!seller) return 0;
-    return seller->CanSell(player) == csMaySell && player.saleMode == 2 ? player.askingPrice : 0;
+    return seller != nullptr ? ListedPrice(player, *seller) : 0;
+}
+
+std::int32_t ListedPrice(const TPlayer& player, const TTeam& seller) {
+    return seller.CanSell(player) == csMaySell && player.saleMode == 2 ? player.askingPrice : 0;
 }
 
 bool HumanMayBuy(const TTeam& buyer, const TPlayer& player) {

@@ -38,6 +38,8 @@ std::int32_t MaxBid(const TTeam& club, const TPlayer& player, std::int32_t salar
 // The price at which the player may be bought now: his asking price when his club may sell him and has
 // listed him, else 0.
 std::int32_t ListedPrice(const TPlayer& player);
+// The same for a player of `seller`'s squad, without looking for his club among all clubs.
+std::int32_t ListedPrice(const TPlayer& player, const TTeam& seller);
 
 // A human coach may buy the player at his listed price: there is one, it is below the club's balance, and
 // the club has room.

@@ -102,6 +102,15 @@ public:
         T* item = Extract(from);
         Insert(to, item);
     }
+    // Puts the entries in the order given, which must hold exactly the entries of the list (nil ones
+    // included); anything else raises std::invalid_argument and leaves the list as it was.
+    void Reorder(std::vector<T*> order) {
+        std::vector<T*> have = items_, want = order;
+        std::sort(have.begin(), have.end());
+        std::sort(want.begin(), want.end());
+        if (have != want) throw std::invalid_argument("a new order of other entries than the list's");
+        items_ = std::move(order);
+    }
     // Removes the nil entries, keeping the order of the others.
     void Pack() { items_.erase(std::remove(items_.begin(), items_.end(), nullptr), items_.end()); }
     // Empties the list; an owning list destroys its objects.

@@ -13,21 +13,29 @@
 namespace {
 
 // The referees are put in one of three orders before every round, comparing their names at every second
-// character from position 2, 3 or 4 on, so that who referees whom changes from round to round.
+// character from position 2, 3 or 4 on, so that who referees whom changes from round to round: a name that
+// ends first goes after the other, and names alike at all those characters keep their order. That is the
+// order the program's exchange sort gives with this comparison; the characters compared are taken once
+// and sorted stably, which gives the same order without two names built for every comparison.
 void ShuffleRefereeOrder(TWorld& world) {
     const std::size_t start = static_cast<std::size_t>(Random(3, "refereeOrder")) + 2;
-    SortList(world.AllReferees, [start](const TReferee* earlier, const TReferee* later) {
-        const std::string a = earlier->Name();
-        const std::string b = later->Name();
-        for (std::size_t pos = start;; pos += 2) {
-            const bool aShort = a.size() < pos;
-            const bool bShort = b.size() < pos;
-            if (aShort || bShort) return !aShort || bShort;
-            const auto ca = static_cast<unsigned char>(a[pos - 1]);
-            const auto cb = static_cast<unsigned char>(b[pos - 1]);
-            if (ca != cb) return ca < cb;
-        }
-    });
+    constexpr std::uint16_t kEnd = 256; // after every character
+    std::vector<std::pair<std::vector<std::uint16_t>, TReferee*>> keyed;
+    keyed.reserve(static_cast<std::size_t>(world.AllReferees.Count()));
+    for (TReferee* referee : world.AllReferees) {
+        const std::string name = referee->Name();
+        std::vector<std::uint16_t> key;
+        for (std::size_t pos = start; pos <= name.size(); pos += 2)
+            key.push_back(static_cast<unsigned char>(name[pos - 1]));
+        key.push_back(kEnd);
+        keyed.emplace_back(std::move(key), referee);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<TReferee*> order;
+    order.reserve(keyed.size());
+    for (const auto& entry : keyed) order.push_back(entry.second);
+    world.AllReferees.Reorder(std::move(order));
 }
 
 } // namespace

@@ -58,15 +58,9 @@ template <class T> void CheckUniqueIds(const TKolList<T>& list, const char* what
 // prices): in club order a resumed career would part from the one that went on without the save.
 void RestoreCreationOrder(TListOfPlayers& players) {
     players.Pack();
-    std::vector<std::unique_ptr<TPlayer>> held;
-    held.reserve(static_cast<std::size_t>(players.Count()));
-    for (int i = 0; i < players.Count(); ++i) held.emplace_back(players.Take(i));
-    players.Clear();
-    std::sort(held.begin(), held.end(), [](const auto& a, const auto& b) { return a->id < b->id; });
-    for (auto& player : held) {
-        players.Add(player.get());
-        player.release();
-    }
+    std::vector<TPlayer*> order(players.begin(), players.end());
+    std::sort(order.begin(), order.end(), [](const TPlayer* a, const TPlayer* b) { return a->id < b->id; });
+    players.Reorder(std::move(order));
 }
 
 void WriteSections(const TWorld& world, TFieldSink& out, const TProgress& progress) {

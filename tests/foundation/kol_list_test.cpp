@@ -89,6 +89,25 @@ TEST_F(KolListTest, MoveAndIndexHelpersKeepOrder) {
     EXPECT_EQ(list.Count(), 0);
 }
 
+TEST_F(KolListTest, ReorderTakesOnlyAPermutationOfTheEntries) {
+    TKolList<TItem> list(true);
+    for (const char* n : {"a", "b", "c"}) list.Add(new TItem(n));
+    list.Add(nullptr);
+    TItem* a = list[0];
+    TItem* b = list[1];
+    TItem* c = list[2];
+    list.Reorder({c, nullptr, a, b});
+    EXPECT_EQ(Names(list), "c-ab");
+    TItem stranger("x");
+    for (const std::vector<TItem*>& wrong :
+         std::vector<std::vector<TItem*>>{{c, a, b},                   // one short
+                                          {c, a, b, nullptr, nullptr}, // one more
+                                          {c, a, a, nullptr},          // one twice, one missing
+                                          {c, a, &stranger, nullptr}}) // one not in the list
+        EXPECT_THROW(list.Reorder(wrong), std::invalid_argument);
+    EXPECT_EQ(Names(list), "c-ab");
+}
+
 TEST_F(KolListTest, LimitedListDropsAndDestroysTheOldest) {
     TKolLimitedList<TItem> list(2);
     list.Add(new TItem("a"));

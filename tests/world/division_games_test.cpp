@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -127,6 +128,40 @@ TEST(RoundGames, RefereesAreReorderedByOneOfThreeDraws) {
         seen[static_cast<std::size_t>(draw)] = true;
     }
     EXPECT_TRUE(seen[0] && seen[1] && seen[2]);
+}
+
+// Many names alike at the characters compared, and of every length: the order is the one the program's
+// exchange sort gives with the comparison written out here (a name that ends first goes after the other,
+// alike names keep their order).
+TEST(RoundGames, RefereeOrderIsTheExchangeSortsOverManyAlikeNames) {
+    const auto inOrder = [](std::size_t start) {
+        return [start](const TReferee* earlier, const TReferee* later) {
+            const std::string a = earlier->Name(), b = later->Name();
+            for (std::size_t pos = start;; pos += 2) {
+                if (a.size() < pos || b.size() < pos) return a.size() >= pos || b.size() < pos;
+                if (a[pos - 1] != b[pos - 1])
+                    return static_cast<unsigned char>(a[pos - 1]) < static_cast<unsigned char>(b[pos - 1]);
+            }
+        };
+    };
+    SetRandSeed(5);
+    GamesWorld w;
+    TKolList<TReferee> expected; // the same referees, sorted by the exchange sort
+    for (int i = 0; i < 80; ++i) {
+        std::string name(static_cast<std::size_t>(1 + Random(6)), 'a');
+        for (char& c : name) c = static_cast<char>(i % 3 == 0 ? 'a' + Random(2) : "ab\xe9"[Random(3)]);
+        w.AddReferee(name);
+        expected.Add(w.world.AllReferees.Last());
+    }
+    for (std::uint32_t seed = 1; seed < 12; ++seed) {
+        SetRandSeed(seed);
+        const std::size_t start = static_cast<std::size_t>(Random(3)) + 2;
+        SortList(expected, inOrder(start));
+        SetRandSeed(seed);
+        CreateCompetitionGames(w.world, {}, gkLeague, "", 0, 0, 0, "");
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), w.world.AllReferees.begin()))
+            << "seed " << seed;
+    }
 }
 
 TEST(RoundGames, GameTextsAndDraws) {
