@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <unistd.h>
 
@@ -209,6 +210,22 @@ private slots:
         QCOMPARE(loaded->ResumeTeam, clubId);
         QCOMPARE(loaded->CurrentRound, std::int16_t(1));
         QVERIFY(!loaded->LeagueRoundDone);
+
+        // Stop saves and leaves; a stop whose save fails (a file where the folder should be) stays.
+        AtTheClubScreen(34, [&](TWorld& world, TprepareGameDlg& dlg) {
+            world.GameFilePath = (file / "x.kbg").string();
+            std::ofstream(file.string()) << "not a folder";
+            world.QuitRequested = false;
+            dlg.stopBtnClick();
+            QVERIFY(dlg.isVisible());
+            QVERIFY(!world.QuitRequested);
+            std::filesystem::remove(file);
+            world.GameFilePath = file.string();
+            dlg.stopBtnClick();
+            QVERIFY(!dlg.isVisible());
+            QVERIFY(world.QuitRequested);
+            QVERIFY(std::filesystem::is_regular_file(file));
+        });
         std::filesystem::remove(file);
     }
 

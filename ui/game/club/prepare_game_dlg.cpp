@@ -615,7 +615,9 @@ bool TprepareGameDlg::saveBtnClick() {
 }
 
 void TprepareGameDlg::stopBtnClick() {
-    saveBtnClick();
+    // A stop whose save failed stays at the screen: leaving would lose the career since the last save
+    // (the failure has been shown). "Quit without saving" is the way out without a file.
+    if (!saveBtnClick()) return;
     world_.QuitRequested = true;
     reject();
 }
