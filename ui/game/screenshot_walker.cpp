@@ -79,18 +79,33 @@ void TScreenshotWalker::Answer(QDialog* dialog, int attempt) {
             if (field && !field->isReadOnly() && field->text().isEmpty()) field->setText(person);
         }
     }
+    // The dialog's default button, the shown one first (the club screen's play button is on another page,
+    // and Enter presses it from any page). A focused button takes the default while it has the focus, so
+    // the focus goes first and the dialog's own default comes back.
+    // A flat link button never is the dialog's own default.
+    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
     QPushButton* choice = nullptr;
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->isDefault() && button->isVisible()) choice = button;
-    if (name == "TselectCountriesDlg" && choice && !choice->isEnabled())
-        if (auto* all = dialog->findChild<QPushButton*>("selectAllBtn")) all->click();
+        if (button->isDefault() && !button->isFlat() &&
+            (!choice || (button->isVisible() && !choice->isVisible())))
+            choice = button;
+    if (!choice)
+        for (const char* ok : {"OKBtn", "okBtn"})
+            if (auto* button = dialog->findChild<QPushButton*>(ok); button && !choice) choice = button;
+    // Where the default choice needs a choice first: every country, the automatic line-up.
+    if (choice && !choice->isEnabled())
+        for (const char* helper : {"selectAllBtn", "labelAuto"})
+            if (auto* button = dialog->findChild<QPushButton*>(helper)) button->click();
+    // The answer is posted: a dialog it opens runs its own event loop outside this timer's call, where
+    // the timers (this walker's among them) keep running.
     if (choice && choice->isEnabled()) {
-        choice->click();
+        QMetaObject::invokeMethod(choice, &QAbstractButton::click, Qt::QueuedConnection);
     } else {
-        QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
-        QCoreApplication::postEvent(target,
-                                    new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier));
+        // Enter; a window without any default button (closed by its own close button) gets Escape from the
+        // third try. One whose default waits (a disabled button) is only waited for.
+        const int key = choice == nullptr && attempt >= 2 ? Qt::Key_Escape : Qt::Key_Return;
+        QCoreApplication::postEvent(dialog, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        QCoreApplication::postEvent(dialog, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
     }
     QPointer<QDialog> guard(dialog);
     QTimer::singleShot(kAnswerDelayMs, this, [this, guard, attempt] {

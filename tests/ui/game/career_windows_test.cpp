@@ -64,15 +64,17 @@ private:
             QTimer::singleShot(0, this, [handler = it->second, modal = QPointer<QWidget>(modal)] {
                 if (modal) handler(*modal);
             });
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->defaultButton() ? box->defaultButton()->click() : box->accept();
         } else {
-            for (QPushButton* b : modal->findChildren<QPushButton*>())
-                if (b->isDefault() && b->isEnabled()) {
-                    b->click();
-                    return;
-                }
-            QTest::keyClick(modal, Qt::Key_Return);
+            // The default choice, posted like the handlers.
+            QTimer::singleShot(0, this, [modal = QPointer<QWidget>(modal)] {
+                if (!modal) return;
+                for (QPushButton* b : modal->findChildren<QPushButton*>())
+                    if (b->isDefault() && b->isEnabled()) {
+                        b->click();
+                        return;
+                    }
+                QTest::keyClick(modal, Qt::Key_Return);
+            });
         }
         // A dialog still open after its answer (asked again) is answered again on a later poll.
         QTimer::singleShot(200, this, [this, modal = QPointer<QWidget>(modal)] {
