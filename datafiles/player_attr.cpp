@@ -24,7 +24,9 @@ template <class R> constexpr std::array<TRecordField<R>, 4> BaseFields() {
          .kind = TFieldKind::Text,
          .width = TPlayerAttr98::kNameWidth,
          .getText = [](const R& r) { return r.Name(); },
-         .setText = [](R& r, const std::string& v) { r.SetName(v); }},
+         .setText = [](R& r, const std::string& v) { r.SetName(v); },
+         .getCoded = [](const R& r) -> const std::string& { return r.CodedName(); },
+         .setCoded = [](R& r, std::string&& coded) { r.SetCodedName(std::move(coded)); }},
         {.name = "position",
          .kind = TFieldKind::U8,
          .maxValue = kMaxPosition,
@@ -81,6 +83,13 @@ std::string TPlayerAttr98::Name() const {
 
 void TPlayerAttr98::SetName(const std::string& name) {
     codedName_ = EncodeCodedString(CutToWidth(name, kNameWidth), 1);
+}
+
+void TPlayerAttr98::SetCodedName(std::string coded) {
+    if (coded.size() <= static_cast<std::size_t>(kNameWidth))
+        codedName_ = std::move(coded);
+    else
+        SetName(DecodeCodedString(coded, 1));
 }
 
 std::string TPlayerAttr98::DisplayName() const {

@@ -27,6 +27,10 @@ public:
     // The name is held coded (one pass); these code and decode, cutting to 20 characters.
     std::string Name() const;
     void SetName(const std::string& name);
+    // The name as held: coded once, at most 20 characters (the bytes of the name field on disk).
+    const std::string& CodedName() const { return codedName_; }
+    // Takes a name already coded once; at most 20 bytes (a longer one is decoded, cut and coded again).
+    void SetCodedName(std::string coded);
     // The name followed by "*" for a star, the whole cut to 20 characters.
     std::string DisplayName() const;
 

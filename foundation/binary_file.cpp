@@ -13,38 +13,8 @@ TBinaryReader TBinaryReader::FromFile(const std::string& path, std::size_t maxSi
     return TBinaryReader(ReadWholeFile(path, maxSize));
 }
 
-const std::uint8_t* TBinaryReader::Take(std::size_t count) {
-    if (count > data_.size() - std::min(pos_, data_.size())) throw EInOutError("Read beyond end of file");
-    const std::uint8_t* p = data_.data() + pos_;
-    pos_ += count;
-    return p;
-}
-
-std::uint8_t TBinaryReader::U8() {
-    return *Take(1);
-}
-std::int8_t TBinaryReader::I8() {
-    return static_cast<std::int8_t>(U8());
-}
-
-std::uint16_t TBinaryReader::U16() {
-    const std::uint8_t* p = Take(2);
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-std::int16_t TBinaryReader::I16() {
-    return static_cast<std::int16_t>(U16());
-}
-
-std::uint32_t TBinaryReader::U32() {
-    const std::uint8_t* p = Take(4);
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-std::int32_t TBinaryReader::I32() {
-    return static_cast<std::int32_t>(U32());
-}
-bool TBinaryReader::Bool() {
-    return U8() != 0;
+void TBinaryReader::ReadBeyondEnd() {
+    throw EInOutError("Read beyond end of file");
 }
 
 std::vector<std::uint8_t> TBinaryReader::Bytes(std::size_t count) {
@@ -59,7 +29,9 @@ std::string TBinaryReader::RawShortString() {
 }
 
 std::string TBinaryReader::CodedString(int times) {
-    return DecodeCodedString(RawShortString(), times);
+    std::string text = RawShortString();
+    DecodeCodedStringInPlace(text, times);
+    return text;
 }
 
 long double TBinaryReader::Real48() {
@@ -74,30 +46,9 @@ long double TBinaryReader::Extended() {
     return ExtendedToLongDouble(b);
 }
 
-void TBinaryReader::Skip(std::size_t count) {
-    Take(count);
-}
-
 void TBinaryReader::Seek(std::size_t position) {
     if (position > data_.size()) throw EInOutError("Seek beyond end of file");
     pos_ = position;
-}
-
-void TBinaryWriter::U8(std::uint8_t v) {
-    data_.push_back(v);
-}
-void TBinaryWriter::U16(std::uint16_t v) {
-    data_.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    data_.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void TBinaryWriter::U32(std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) data_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-void TBinaryWriter::Bytes(const std::vector<std::uint8_t>& bytes) {
-    data_.insert(data_.end(), bytes.begin(), bytes.end());
-}
-void TBinaryWriter::Bytes(const std::uint8_t* bytes, std::size_t count) {
-    data_.insert(data_.end(), bytes, bytes + count);
 }
 
 void TBinaryWriter::RawShortString(std::string_view text) {
@@ -106,8 +57,13 @@ void TBinaryWriter::RawShortString(std::string_view text) {
     Bytes(reinterpret_cast<const std::uint8_t*>(text.data()), length);
 }
 
+// Coded straight into the data: the same bytes as RawShortString(EncodeCodedString(text, times)).
 void TBinaryWriter::CodedString(std::string_view text, int times) {
-    RawShortString(EncodeCodedString(text, times));
+    const std::size_t length = std::min<std::size_t>(text.size(), 255);
+    U8(static_cast<std::uint8_t>(length));
+    std::uint8_t* coded = Grow(length);
+    if (length > 0) std::memcpy(coded, text.data(), length);
+    EncodeCodedBytes(coded, length, times);
 }
 
 void TBinaryWriter::Real48(long double v) {
@@ -120,6 +76,14 @@ void TBinaryWriter::Extended(long double v) {
     Bytes(b.data(), b.size());
 }
 
+void TBinaryWriter::Reserve(std::size_t bytes) {
+    if (bytes > data_.size()) data_.resize(bytes);
+}
+
+void TBinaryWriter::Expand(std::size_t count) {
+    data_.resize(std::max({data_.size() * 2, size_ + count, std::size_t{4096}}));
+}
+
 void TBinaryWriter::SaveToFile(const std::string& path) const {
-    WriteWholeFile(path, data_);
+    WriteWholeFile(path, Data());
 }

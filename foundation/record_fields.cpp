@@ -2,16 +2,16 @@
 
 #include "foundation/errors.h"
 
-std::string CutToWidth(const std::string& text, int width) {
-    if (width < 0 || text.size() <= static_cast<std::size_t>(width)) return text;
-    return text.substr(0, static_cast<std::size_t>(width));
+std::string CutToWidth(std::string text, int width) {
+    if (width >= 0 && text.size() > static_cast<std::size_t>(width))
+        text.resize(static_cast<std::size_t>(width));
+    return text;
 }
 
-void CheckFieldValue(const char* record, const char* field, std::int64_t value, std::int64_t minValue,
-                     std::int64_t maxValue) {
-    if (value < minValue || value > maxValue)
-        ThrowInvalidFile(std::string(record) + ": " + field + " " + std::to_string(value) + " is outside " +
-                         std::to_string(minValue) + ".." + std::to_string(maxValue));
+void FieldValueOutOfRange(const char* record, const char* field, std::int64_t value, std::int64_t minValue,
+                          std::int64_t maxValue) {
+    ThrowInvalidFile(std::string(record) + ": " + field + " " + std::to_string(value) + " is outside " +
+                     std::to_string(minValue) + ".." + std::to_string(maxValue));
 }
 
 std::string ComposeRawText(const std::string& text, const std::string& held, std::size_t width) {

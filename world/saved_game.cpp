@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <set>
 
 namespace {
 constexpr int kDescriptionAnd = 276;
@@ -45,10 +44,14 @@ template <class Body> void Section(TFieldSource& in, int index, Body body) {
 }
 
 template <class T> void CheckUniqueIds(const TKolList<T>& list, const char* what) {
-    std::set<std::int16_t> seen;
+    std::vector<std::int16_t> ids;
+    ids.reserve(static_cast<std::size_t>(list.Count()));
     for (const T* item : list)
-        if (item && !seen.insert(item->id).second)
-            ThrowInvalidFile(std::string("two ") + what + " with the id " + std::to_string(item->id));
+        if (item) ids.push_back(item->id);
+    std::sort(ids.begin(), ids.end());
+    const auto twice = std::adjacent_find(ids.begin(), ids.end());
+    if (twice != ids.end())
+        ThrowInvalidFile(std::string("two ") + what + " with the id " + std::to_string(*twice));
 }
 
 // The running career only ever appends to AllPlayers, and every new player takes the next id, so the list
@@ -236,12 +239,22 @@ std::string SavedGameDescription(const TWorld& world, const std::tm& when) {
     return text + '\r' + stamp;
 }
 
+namespace {
+// Room for the whole file at once: a club record with its calendar and history takes about 600 bytes, a
+// player 100.
+std::size_t RoomForGameFile(const TWorld& world) {
+    return 4096 + static_cast<std::size_t>(world.AllTeams.Count()) * 1024 +
+           static_cast<std::size_t>(world.AllPlayers.Count()) * 128;
+}
+} // namespace
+
 void TWorld::WriteGame(TFieldSink& out) const {
     WriteSections(*this, out, [] {});
 }
 
 std::vector<std::uint8_t> TWorld::SaveGameBytes() const {
     TBinaryWriter writer;
+    writer.Reserve(RoomForGameFile(*this));
     TBinaryFieldSink sink(writer);
     WriteSections(*this, sink, [] {});
     return writer.Data();
@@ -259,6 +272,7 @@ bool TWorld::SaveGame(const std::string& path) {
         localtime_r(&now, &local);
         Description = SavedGameDescription(*this, local);
         TBinaryWriter writer;
+        writer.Reserve(RoomForGameFile(*this));
         TBinaryFieldSink sink(writer);
         WriteSections(*this, sink, [&] { Port().ProgressPosition(static_cast<int>(writer.Size()), ""); });
         WriteWholeFile(path, writer.Data());

@@ -315,3 +315,32 @@ TEST(TeamFileFormat, StampHeaderKeepsTheFirstAuthor) {
     EXPECT_EQ(f.header.Created().ToDate(), (TFileDate{2026, 12, 7}));
     EXPECT_EQ(f.header.Saved().ToDate(), (TFileDate{2027, 1, 2}));
 }
+
+// A player's name is held coded as the file holds it. A name field longer than the record's 20 characters
+// is read as its first 20 and written back coded for that length (the length byte seeds the coding).
+TEST(PlayerRecord, ANameLongerThanItsFieldIsCutAndCodedAgain) {
+    for (const std::size_t length : {std::size_t{20}, std::size_t{25}}) {
+        SCOPED_TRACE(length);
+        const std::string name = std::string("Abcdefghijklmnopqrstuvwxy").substr(0, length);
+        TBinaryWriter file;
+        file.CodedString("POR");
+        file.CodedString(name);
+        for (std::uint8_t b : {std::uint8_t{2}, std::uint8_t{0}, std::uint8_t{3}, std::uint8_t{0}})
+            file.U8(b);
+        file.I32(24);
+        TBinaryReader in(file.Data());
+        TPlayerAttr player;
+        player.Read(in, kDataFormat2002, true);
+        EXPECT_TRUE(in.AtEnd());
+        EXPECT_EQ(player.Name(), name.substr(0, 20));
+        TBinaryWriter again;
+        player.Write(again, kDataFormat2002);
+        TBinaryWriter expected;
+        expected.CodedString("POR");
+        expected.CodedString(name.substr(0, 20));
+        for (std::uint8_t b : {std::uint8_t{2}, std::uint8_t{0}, std::uint8_t{3}, std::uint8_t{0}})
+            expected.U8(b);
+        expected.I32(24);
+        EXPECT_EQ(again.Data(), expected.Data());
+    }
+}

@@ -46,6 +46,23 @@ TEST(BinaryWriter, LittleEndianFields) {
               (Bytes{0xAB, 0x34, 0x12, 0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 1}));
 }
 
+// The writer keeps room beyond what it has written: every byte survives its growth, and writing goes on
+// after the data was taken.
+TEST(BinaryWriter, KeepsEveryByteAsItGrowsAndAfterTheDataWasTaken) {
+    TBinaryWriter w;
+    for (int i = 0; i < 5000; ++i) w.U16(static_cast<std::uint16_t>(i));
+    EXPECT_EQ(w.Data().size(), 10000u);
+    w.U8(7);
+    const Bytes& data = w.Data();
+    ASSERT_EQ(data.size(), 10001u);
+    EXPECT_EQ(w.Size(), 10001u);
+    for (int i = 0; i < 5000; ++i) {
+        ASSERT_EQ(data[static_cast<std::size_t>(2 * i)], i & 0xFF);
+        ASSERT_EQ(data[static_cast<std::size_t>(2 * i + 1)], i >> 8);
+    }
+    EXPECT_EQ(data.back(), 7);
+}
+
 TEST(BinaryReader, LittleEndianFields) {
     TBinaryReader r(
         Bytes{0xAB, 0x34, 0x12, 0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x00, 0x80, 7, 0xFF});
