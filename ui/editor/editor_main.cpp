@@ -16,6 +16,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/editor/analysis_dlg.h"
 #include "ui/editor/cant_save_team_dlg.h"
+#include "ui/editor/length_hint.h"
 #include "ui/editor/player_properties_dlg.h"
 #include "ui/editor/referee_dlg.h"
 #include "ui/editor/set_country_dlg.h"
@@ -219,6 +220,7 @@ void TeditorMain::BuildPages() {
     fileNameEdit_->setObjectName("fileNameEdit");
     fileNameEdit_->setMaxLength(static_cast<int>(TEditorModel::kFileNamePartWidth));
     SetFileNameRules(fileNameEdit_);
+    ShowLengthHints({nameEdit_, shortNameEdit_, coachEdit_, fileNameEdit_});
     countryLabel_ = new QLabel(teamPanel_);
     folderLabel_ = new QLabel(teamPanel_);
     levelBar_ = new QSlider(Qt::Horizontal, teamPanel_);

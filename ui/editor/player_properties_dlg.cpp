@@ -6,6 +6,7 @@
 #include "foundation/texts.h"
 #include "ui/common/country_row_delegate.h"
 #include "ui/common/qt_text.h"
+#include "ui/editor/length_hint.h"
 #include "ui/editor/storable_text.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ TPlayerPropertiesDlg::TPlayerPropertiesDlg(const TPlayerAttr& player, const std:
     nameEdit_->setObjectName("nameEdit");
     nameEdit_->setMaxLength(TPlayerAttr98::kNameWidth);
     nameEdit_->setMinimumWidth(260);
+    ShowLengthHints({nameEdit_});
     ageBar_ = new QSlider(Qt::Horizontal, this);
     ageBar_->setObjectName("ageBar");
     ageBar_->setRange(kMinAge, kMaxAge);

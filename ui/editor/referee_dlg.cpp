@@ -5,6 +5,7 @@
 #include "editor/editor_texts.h"
 #include "ui/common/country_row_delegate.h"
 #include "ui/common/qt_text.h"
+#include "ui/editor/length_hint.h"
 #include "ui/editor/storable_text.h"
 
 #include <QComboBox>
@@ -24,6 +25,7 @@ TRefereeDlg::TRefereeDlg(const std::string& name, const std::string& country, co
     nameEdit_->setObjectName("nameEdit");
     nameEdit_->setMaxLength(TRefereeAttr::kNameWidth);
     nameEdit_->setMinimumWidth(300);
+    ShowLengthHints({nameEdit_});
     countryCombo_ = new QComboBox(this);
     countryCombo_->setObjectName("countryCombo");
     countryCombo_->setView(new QListView(countryCombo_));

@@ -6,6 +6,7 @@
 #include "foundation/picture_file.h"
 #include "ui/common/checked_picture.h"
 #include "ui/common/qt_text.h"
+#include "ui/editor/length_hint.h"
 #include "ui/editor/set_country_dlg.h"
 #include "ui/editor/storable_text.h"
 #include "ui/editor/team_color_dlg.h"
@@ -55,6 +56,7 @@ TteamPropertiesDlg::TteamPropertiesDlg(const TTeamProperties& props, const std::
     fileNameEdit_->setObjectName("fileNameEdit");
     fileNameEdit_->setMaxLength(static_cast<int>(TEditorModel::kFileNamePartWidth));
     SetFileNameRules(fileNameEdit_);
+    ShowLengthHints({nameEdit_, shortNameEdit_, coachEdit_, fileNameEdit_});
 
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(levelBar_, 1);
