@@ -2,8 +2,12 @@
 // leaves the same world as the scripted port's run of the same seed and the same choices.
 #include "seeded_career.h"
 
+#include "match/penalty_kick.h"
 #include "match/substitutions.h"
+#include "ui/common/object_list_view.h"
 #include "ui/game/club/prepare_game_dlg.h"
+#include "ui/game/match/match_pace.h"
+#include "ui/game/match/penalty_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/selection.h"
 
@@ -48,9 +52,9 @@ private slots:
         TSeasonSteps steps = DefaultSeasonSteps();
         steps.saveGame = [](TWorld&) { return true; };
         // Both runs: the same seed, the human clubs' automatic choice (by the club screen's label in the
-        // windows), the same autopilot choices elsewhere.
+        // windows); during play the person changes no player and lets his best taker shoot a penalty.
         TScriptedUserPort scripted;
-        InstallSubstitutionAutopilot(scripted);
+        scripted.PenaltyTakerHook = [](TGame&, TTeam& team) { return PenaltyTaker(team); };
         auto expected = uitest::SeededCareer(4711, humans, true, &scripted);
         scripted.ClubScreenHook = [&expected](TTeam& club) {
             const auto [opponent, home] = OpponentOf(*expected, club);
@@ -65,7 +69,22 @@ private slots:
         const std::vector<std::uint8_t> before = world->SaveGameBytes();
         int screens = 0;
         PlayEachClubScreenAutomatically(&mainWindow, screens);
+        SetMatchPace(0);
+        QTimer person;
+        QObject::connect(&person, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* penalty = qobject_cast<TpenaltyDlg*>(modal)) {
+                if (penalty->Players() == nullptr || penalty->CanClose()) return;
+                penalty->Players()->Select(PenaltyTaker(penalty->Shooting()));
+                QTest::mouseClick(penalty->ShootBtn(), Qt::LeftButton);
+            } else if (modal != nullptr && (modal->objectName() == "TsubstitutionDlg" ||
+                                            modal->objectName() == "TforcedSubstitutionDlg")) {
+                QTest::mouseClick(modal->findChild<QPushButton*>("backBtn"), Qt::LeftButton);
+            }
+        });
+        person.start(1);
         PlayLeagueRound(*world, steps);
+        person.stop();
         QCOMPARE(screens, 2); // one club screen for each human coach
         QVERIFY(world->SaveGameBytes() != before);
 

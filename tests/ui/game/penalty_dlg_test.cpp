@@ -1,0 +1,94 @@
+// The penalty and the shoot-out dialogs: the taker is picked among the players on the field and comes back
+// as the choice; the kick shows the code the rules drew and closes by itself; the shoot-out kicks through
+// the match layer at the window's pace until it is decided, and shows each kick as it is taken.
+#include "match_in_play.h"
+
+#include "ui/common/object_list_view.h"
+#include "ui/game/match/match_pace.h"
+#include "ui/game/match/penalties_dlg.h"
+#include "ui/game/match/penalty_dlg.h"
+
+#include "foundation/texts.h"
+#include "match/shootout.h"
+#include "ui/common/qt_text.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <set>
+
+class PenaltyDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetMatchPace(0); }
+
+    void theCoachPicksATakerOnTheField() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int side) {
+            TTeam& club = side == 0 ? *game.homeTeam : *game.awayTeam;
+            const std::vector<TPlayer*> onField = uitest::InRole(club, 1);
+            TpenaltyDlg dlg(game, club);
+            const auto& rows = dlg.Players()->model->Objects();
+            QCOMPARE(std::set<TKolObject*>(rows.begin(), rows.end()),
+                     std::set<TKolObject*>(onField.begin(), onField.end()));
+            QPushButton* shoot = dlg.findChild<QPushButton*>("shootBtn");
+            QVERIFY(!shoot->isEnabled());
+            TPlayer* chosen = onField.back();
+            QTimer::singleShot(0, &dlg, [&] {
+                // Escape cannot leave the choice open.
+                QTest::keyClick(&dlg, Qt::Key_Escape);
+                QVERIFY(dlg.isVisible());
+                dlg.Players()->Select(chosen);
+                QVERIFY(shoot->isEnabled());
+                QTest::mouseClick(shoot, Qt::LeftButton);
+            });
+            dlg.exec();
+            QCOMPARE(dlg.Taker(), chosen);
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+
+    void theKickShowsItsResultAndClosesByItself() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int side) {
+            TTeam& club = side == 0 ? *game.homeTeam : *game.awayTeam;
+            TPlayer& taker = *uitest::InRole(club, 1).front();
+            for (const int code : {1, 4}) {
+                TpenaltyDlg dlg(game, club, taker, code);
+                QVERIFY(dlg.LabelChoose()->text().contains(ToQString(taker.DisplayName())));
+                QVERIFY(dlg.LabelResult()->text().isEmpty());
+                QCOMPARE(dlg.exec(), int(QDialog::Accepted));
+                QCOMPARE(dlg.LabelResult()->text(), ToQString(GetText(304 + code)));
+            }
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+
+    void theShootoutKicksUntilDecided() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int) {
+            // Home scores every kick, away misses every one: 3:0 after three pairs, decided.
+            TShootout shootout(game);
+            shootout.resolveKick = [&](const TPlayer& taker, const TPlayer&) {
+                return game.homeTeam->players.Contains(&taker) ? 1 : 3;
+            };
+            TPenaltiesDlg dlg(shootout);
+            dlg.Run();
+            QVERIFY(shootout.Finished());
+            QVERIFY(dlg.CanClose());
+            QCOMPARE(dlg.TextResult()->text(), QStringLiteral("3:0"));
+            QCOMPARE(static_cast<int>(dlg.Lines()->model->Objects().size()), 3);
+            QCOMPARE(dlg.Lines()->Current(), dlg.Lines()->model->Objects().back());
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+};
+
+QTEST_MAIN(PenaltyDlgTest)
+#include "penalty_dlg_test.moc"

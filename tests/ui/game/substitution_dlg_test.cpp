@@ -1,0 +1,149 @@
+// The substitution dialogs over a game in play: they list the players as the line-ups hold them, and a
+// click changes the players only through the match layer's operations.
+#include "match_in_play.h"
+
+#include "ui/common/object_list_view.h"
+#include "ui/common/qt_text.h"
+#include "ui/game/match/forced_substitution_dlg.h"
+#include "ui/game/match/substitution_dlg.h"
+
+#include "world/player.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+std::set<TKolObject*> Rows(const TObjectListView& list) {
+    return {list.model->Objects().begin(), list.model->Objects().end()};
+}
+std::set<TKolObject*> AsSet(const std::vector<TPlayer*>& players) {
+    return {players.begin(), players.end()};
+}
+void SelectRow(TObjectListView& list, const TPlayer* player) {
+    list.Select(player);
+}
+bool IsKeeper(const TPlayer* p) {
+    return p->position() == 0;
+}
+TPlayer* First(const std::vector<TPlayer*>& players, bool keeper) {
+    for (TPlayer* p : players)
+        if (IsKeeper(p) == keeper) return p;
+    return nullptr;
+}
+
+} // namespace
+
+class SubstitutionDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheGameAndSubstitutesByClicks() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int side) {
+            TTeam& club = side == 0 ? *game.homeTeam : *game.awayTeam;
+            TTeam& opponent = side == 0 ? *game.awayTeam : *game.homeTeam;
+            // Two substitutions left, so the button stays after the first and goes after the second.
+            club.match.benchCount = 2;
+            TsubstitutionDlg dlg(game, side);
+            dlg.show();
+            QCOMPARE(Rows(*dlg.SelectedPlayers()), AsSet(uitest::InRole(club, 1)));
+            QCOMPARE(Rows(*dlg.SubstitutePlayers()), AsSet(uitest::InRole(club, 2)));
+            QCOMPARE(Rows(*dlg.OpponentPlayers()), AsSet(uitest::InRole(opponent, 1)));
+            QCOMPARE(dlg.Events()->count(), game.events.Count());
+            QVERIFY(dlg.LabelCaption()->text().contains(QStringLiteral(" %1 - %2 ")
+                                                            .arg(game.homeTeam->match.matchGoals)
+                                                            .arg(game.awayTeam->match.matchGoals)));
+
+            QPushButton* substitute = dlg.findChild<QPushButton*>("substituteBtn");
+            QVERIFY(substitute->isVisible());
+            QVERIFY(!substitute->isEnabled());
+            TPlayer* keeperOn = First(uitest::InRole(club, 1), true);
+            TPlayer* outfieldOn = First(uitest::InRole(club, 1), false);
+            TPlayer* outfieldBench = First(uitest::InRole(club, 2), false);
+            QVERIFY(keeperOn && outfieldOn && outfieldBench);
+            // With a goalkeeper on the field, he cannot make room for an outfield player.
+            SelectRow(*dlg.SelectedPlayers(), keeperOn);
+            SelectRow(*dlg.SubstitutePlayers(), outfieldBench);
+            QVERIFY(!substitute->isEnabled());
+            SelectRow(*dlg.SelectedPlayers(), outfieldOn);
+            QVERIFY(substitute->isEnabled());
+            const int appearances = outfieldBench->career.appearances;
+            QTest::mouseClick(substitute, Qt::LeftButton);
+            QCOMPARE(outfieldOn->matchState.lineupRole, 0);
+            QCOMPARE(outfieldBench->matchState.lineupRole, 1);
+            QCOMPARE(outfieldBench->career.appearances, appearances + 1);
+            QCOMPARE(club.match.benchCount, 1);
+            QVERIFY(Rows(*dlg.SelectedPlayers()).count(outfieldBench) == 1);
+            QVERIFY(Rows(*dlg.SelectedPlayers()).count(outfieldOn) == 0);
+            QVERIFY(substitute->isVisible());
+
+            TPlayer* next = First(uitest::InRole(club, 2), false);
+            if (next == nullptr) next = First(uitest::InRole(club, 2), true);
+            TPlayer* out = IsKeeper(next) ? keeperOn : First(uitest::InRole(club, 1), false);
+            SelectRow(*dlg.SelectedPlayers(), out);
+            SelectRow(*dlg.SubstitutePlayers(), next);
+            QTest::mouseClick(substitute, Qt::LeftButton);
+            QCOMPARE(club.match.benchCount, 0);
+            QVERIFY(!substitute->isVisible());
+
+            // The opponent's coach is no person: his dialog only shows.
+            TsubstitutionDlg other(game, 1 - side);
+            other.show();
+            QVERIFY(!other.findChild<QPushButton*>("substituteBtn")->isVisible());
+            QTest::mouseClick(other.findChild<QPushButton*>("backBtn"), Qt::LeftButton);
+            QVERIFY(!other.isVisible());
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+
+    void theForcedSubstitutionTakesAPlayerOfTheInjuredOnesKind() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int side) {
+            TTeam& club = side == 0 ? *game.homeTeam : *game.awayTeam;
+            TPlayer* injured = First(uitest::InRole(club, 1), false);
+            TPlayer* keeperBench = First(uitest::InRole(club, 2), true);
+            TPlayer* outfieldBench = First(uitest::InRole(club, 2), false);
+            QVERIFY(injured && keeperBench && outfieldBench);
+            injured->matchState.lineupRole = 0; // he has left the field
+            const int bench = club.match.benchCount;
+            QVERIFY(bench >= 1);
+            {
+                TforcedSubstitutionDlg dlg(club, *injured);
+                dlg.show();
+                QCOMPARE(Rows(*dlg.SubstitutePlayers()), AsSet(uitest::InRole(club, 2)));
+                QVERIFY(dlg.Message()->text().contains(ToQString(injured->DisplayName())));
+                QVERIFY(!dlg.OKBtn()->isEnabled());
+                SelectRow(*dlg.SubstitutePlayers(), keeperBench);
+                QVERIFY(!dlg.OKBtn()->isEnabled());
+                SelectRow(*dlg.SubstitutePlayers(), outfieldBench);
+                QVERIFY(dlg.OKBtn()->isEnabled());
+                // Closing leaves the club one short.
+                QTest::mouseClick(dlg.BackBtn(), Qt::LeftButton);
+                QCOMPARE(outfieldBench->matchState.lineupRole, 2);
+                QCOMPARE(club.match.benchCount, bench);
+            }
+            TforcedSubstitutionDlg dlg(club, *injured);
+            dlg.show();
+            SelectRow(*dlg.SubstitutePlayers(), outfieldBench);
+            const int appearances = outfieldBench->career.appearances;
+            QTest::mouseClick(dlg.OKBtn(), Qt::LeftButton);
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(outfieldBench->matchState.lineupRole, 1);
+            QCOMPARE(injured->matchState.lineupRole, 0);
+            QCOMPARE(club.match.benchCount, bench - 1);
+            QCOMPARE(outfieldBench->career.appearances, appearances);
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+};
+
+QTEST_MAIN(SubstitutionDlgTest)
+#include "substitution_dlg_test.moc"
