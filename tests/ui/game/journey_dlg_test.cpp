@@ -5,6 +5,7 @@
 #include "seeded_career.h"
 
 #include "ui/common/object_list_view.h"
+#include "ui/game/club/prepare_game_dlg.h"
 #include "ui/game/match/journey_dlg.h"
 #include "ui/game/match/match_pace.h"
 #include "ui/game/match/penalty_dlg.h"
@@ -15,6 +16,7 @@
 #include "match/substitutions.h"
 #include "world/game.h"
 #include "world/player.h"
+#include "world/selection.h"
 #include "world/team.h"
 
 #include <QApplication>
@@ -70,6 +72,13 @@ private slots:
         };
         scripted.PenaltyTakerHook = [](TGame&, TTeam& team) { return PlannedTaker(team); };
         auto expected = uitest::SeededCareer(kSeed, kHumans, true, &scripted);
+        // The human clubs are prepared by the automatic choice (the club screen's label in the windows).
+        scripted.ClubScreenHook = [&expected](TTeam& club) {
+            for (TGame* game : expected->RoundGames)
+                if (game->HasTeams() && (game->homeTeam == &club || game->awayTeam == &club))
+                    AutomaticSelection(club, game->homeTeam == &club ? *game->awayTeam : *game->homeTeam,
+                                       game->homeTeam == &club);
+        };
         PlayLeagueRound(*expected, DefaultSeasonSteps());
 
         SetMatchPace(0);
@@ -119,9 +128,14 @@ private slots:
                     ++substitutions;
                 }
                 QTest::mouseClick(dlg->BackBtn(), Qt::LeftButton);
+            } else if (auto* screen = qobject_cast<TprepareGameDlg*>(modal)) {
+                QTest::mouseClick(screen->findChild<QPushButton*>("labelAuto"), Qt::LeftButton);
+                QTest::mouseClick(screen->PlayButton(), Qt::LeftButton);
             } else if (auto* penalty = qobject_cast<TpenaltyDlg*>(modal)) {
                 if (penalty->Players() == nullptr) {
-                    kickTaker = penalty->Taker(); // the kick shown closes by itself
+                    // The kick right after the choice (it closes by itself); a kick against a human club
+                    // is shown too, with the rules' taker.
+                    if (chosenTaker != nullptr && kickTaker == nullptr) kickTaker = penalty->Taker();
                     return;
                 }
                 if (penalty->CanClose()) return;

@@ -7,9 +7,12 @@
 
 #include "club/market.h"
 #include "foundation/settings.h"
+#include "ui/common/object_list_view.h"
 #include "ui/common/trevan_button.h"
 #include "ui/game/club/prepare_game_dlg.h"
 #include "ui/game/club/squad_list.h"
+#include "ui/game/match/match_pace.h"
+#include "ui/game/match/penalty_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/selection.h"
 
@@ -127,6 +130,12 @@ private:
         } else if (name == "TjourneyDlg") {
             // The live matchday runs by itself at the fastest pace; once it stands still, it is closed.
             if (ticks_ > 3000) QTest::keyClick(w, Qt::Key_Return);
+        } else if (auto* penalty = qobject_cast<TpenaltyDlg*>(w)) {
+            // A penalty for the person's club: the first player of the list shoots; the kick closes itself.
+            if (penalty->Players() != nullptr && !penalty->CanClose()) {
+                penalty->Players()->view->setCurrentIndex(penalty->Players()->model->index(0));
+                Click(penalty->ShootBtn());
+            }
         } else if (ticks_ > 30) {
             // Tables, news, questions: read and closed.
             QTest::keyClick(w, Qt::Key_Escape);
@@ -163,6 +172,7 @@ private slots:
     void initTestCase() { GameSettings().directory = uitest::kGameDir; }
 
     void aSeasonThroughTheWindowsAndItsResumeAtTheClubScreen() {
+        SetMatchPace(0);
         const fs::path dir = fs::temp_directory_path() / ("clubscreen_season_" + std::to_string(getpid()));
         fs::create_directories(dir);
         QWidget mainWindow;
