@@ -25,6 +25,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace {
@@ -52,6 +53,19 @@ TPlayer* PlannedTaker(const TTeam& club) {
     return taker;
 }
 
+// Sees every window as it is shown.
+class TOnShow : public QObject {
+public:
+    explicit TOnShow(std::function<void(QObject*)> seen) : seen_(std::move(seen)) {}
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show) seen_(object);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*)> seen_;
+};
+
 constexpr std::uint32_t kSeed = 4711;
 const std::vector<std::string> kHumans{"Ana", "Bruno"};
 
@@ -62,6 +76,9 @@ class JourneyDlgTest : public QObject {
 
 private slots:
     void aRoundInTheLiveWindowLeavesTheScriptedPortsWorld() {
+        // The round-1 save is marked as done without writing a file, alike in both runs.
+        TSeasonSteps steps = DefaultSeasonSteps();
+        steps.saveGame = [](TWorld&) { return true; };
         TScriptedUserPort scripted;
         std::set<const TTeam*> substituted;
         scripted.SubstitutionHook = [&](TGame& game, int side, int reason, TPlayer*) {
@@ -79,7 +96,7 @@ private slots:
                     AutomaticSelection(club, game->homeTeam == &club ? *game->awayTeam : *game->homeTeam,
                                        game->homeTeam == &club);
         };
-        PlayLeagueRound(*expected, DefaultSeasonSteps());
+        PlayLeagueRound(*expected, steps);
 
         SetMatchPace(0);
         QWidget mainWindow;
@@ -100,7 +117,7 @@ private slots:
             const TjourneyDlg* journey = mainWindow.findChild<TjourneyDlg*>();
             const int minute = journey != nullptr ? journey->Runner()->MinuteCounter() : -99;
             if (modal == journey) {
-                if (nameClicked || minute < 10 || minute >= 40) return;
+                if (nameClicked || minute < 1 || minute >= 90) return;
                 for (int i = 0; i < world->RoundGames.Count(); ++i) {
                     const TGame* game = world->RoundGames[i];
                     for (int side = 0; side < 2 && game->HasTeams(); ++side) {
@@ -132,13 +149,7 @@ private slots:
                 QTest::mouseClick(screen->findChild<QPushButton*>("labelAuto"), Qt::LeftButton);
                 QTest::mouseClick(screen->PlayButton(), Qt::LeftButton);
             } else if (auto* penalty = qobject_cast<TpenaltyDlg*>(modal)) {
-                if (penalty->Players() == nullptr) {
-                    // The kick right after the choice (it closes by itself); a kick against a human club
-                    // is shown too, with the rules' taker.
-                    if (chosenTaker != nullptr && kickTaker == nullptr) kickTaker = penalty->Taker();
-                    return;
-                }
-                if (penalty->CanClose()) return;
+                if (penalty->Players() == nullptr || penalty->CanClose()) return; // the kick closes itself
                 chosenTaker = PlannedTaker(penalty->Shooting());
                 penalty->Players()->Select(chosenTaker);
                 QTest::mouseClick(penalty->ShootBtn(), Qt::LeftButton);
@@ -147,8 +158,18 @@ private slots:
                 QTest::mouseClick(back, Qt::LeftButton);
             }
         });
+        // The kick right after the choice is seen as it shows (it closes by itself at once); a kick
+        // against a human club is shown too, with the rules' taker.
+        TOnShow kickShown([&](QObject* shown) {
+            auto* penalty = qobject_cast<TpenaltyDlg*>(shown);
+            if (penalty != nullptr && penalty->Players() == nullptr && chosenTaker != nullptr &&
+                kickTaker == nullptr)
+                kickTaker = penalty->Taker();
+        });
+        qApp->installEventFilter(&kickShown);
         person.start(1);
-        PlayLeagueRound(*world, DefaultSeasonSteps());
+        PlayLeagueRound(*world, steps);
+        qApp->removeEventFilter(&kickShown);
         person.stop();
 
         QVERIFY(nameClicked);
