@@ -9,6 +9,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/trevan_button.h"
 #include "ui/game/club/prepare_game_dlg.h"
+#include "ui/game/match/match_pace.h"
 #include "ui/game/start/get_teams_dlg.h"
 #include "ui/game/start/select_countries_dlg.h"
 #include "ui/game/start/select_game_dlg.h"
@@ -102,6 +103,7 @@ private slots:
     void initTestCase() {
         uitest::OpenEnglish();
         GameSettings().language = "en";
+        SetMatchPace(0); // the live matchday at once
         // A game folder of its own: the shipped data, and a folder "GAMES" this test fills.
         dir_ = fs::temp_directory_path() / "kolbrin_career_windows_test";
         fs::remove_all(dir_);

@@ -119,7 +119,9 @@ private slots:
                 dlg.show();
                 QCOMPARE(Rows(*dlg.SubstitutePlayers()), AsSet(uitest::InRole(club, 2)));
                 QVERIFY(dlg.Message()->text().contains(ToQString(injured->DisplayName())));
-                QVERIFY(!dlg.OKBtn()->isEnabled());
+                // The first outfield player of the bench stands picked.
+                QCOMPARE(dlg.SubstitutePlayers()->Current(), outfieldBench);
+                QVERIFY(dlg.OKBtn()->isEnabled());
                 SelectRow(*dlg.SubstitutePlayers(), keeperBench);
                 QVERIFY(!dlg.OKBtn()->isEnabled());
                 SelectRow(*dlg.SubstitutePlayers(), outfieldBench);

@@ -80,6 +80,14 @@ TforcedSubstitutionDlg::TforcedSubstitutionDlg(TTeam& club, TPlayer& injured, QW
     ShowPlayers(*listBoxOfSubstitutePlayers_, PlayersInRole(club_, 2));
     connect(listBoxOfSubstitutePlayers_->view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TforcedSubstitutionDlg::Update);
+    // The first bench player (squad order) who may come on stands picked, so Enter brings him on.
+    for (const TPlayer* player : club_.players)
+        if (player != nullptr && player->matchState.lineupRole == 2 &&
+            MayReplaceInjured(club_, injured_, *player)) {
+            listBoxOfSubstitutePlayers_->Select(player);
+            break;
+        }
+    listBoxOfSubstitutePlayers_->view->setFocus();
     Update();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The forced substitution: a player of a club coached by a person is injured and has left the field. The
-// coach picks a bench player of the injured player's kind (anyone when no goalkeeper sits on the bench)
-// and confirms with "OKBtn" (the match layer's ReplaceInjured()), or closes with "backBtn" and plays one
-// short.
+// coach picks a bench player of the injured player's kind (anyone when no goalkeeper sits on the bench;
+// the first such player of the squad stands picked when it opens) and confirms with "OKBtn" (Enter; the
+// match layer's ReplaceInjured()), or closes with "backBtn" (Escape) and plays one short.
 //
 // Driving it from a test: the dialog's objectName is "TforcedSubstitutionDlg"; select a row of
 // SubstitutePlayers() (its `view`'s setCurrentIndex, or a click on the row), click "OKBtn".

@@ -7,6 +7,7 @@
 
 #include "foundation/format_text.h"
 #include "foundation/texts.h"
+#include "match/penalty_kick.h"
 #include "world/coach.h"
 #include "world/player.h"
 #include "world/team.h"
@@ -57,6 +58,9 @@ TpenaltyDlg::TpenaltyDlg(TGame& /*game*/, TTeam& shooting, QWidget* parent) : TK
     ShowPlayers(*listBoxOfPlayers_, onField);
     connect(listBoxOfPlayers_->view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { shootBtn_->setEnabled(CurrentPlayer(*listBoxOfPlayers_) != nullptr); });
+    // The club's best taker stands picked, so Enter shoots with him; any other line can be picked.
+    listBoxOfPlayers_->Select(PenaltyTaker(shooting));
+    listBoxOfPlayers_->view->setFocus();
     connect(listBoxOfPlayers_->view, &QAbstractItemView::doubleClicked, this, [this] {
         if (shootBtn_->isEnabled()) shootBtnClick();
     });
@@ -136,6 +140,12 @@ void TpenaltyDlg::closeEvent(QCloseEvent* event) {
     TKolForm::closeEvent(event);
 }
 
+// The choice may be left to the rules (Escape, as for a computer club: the best taker shoots); the kick,
+// once shown, runs to its end.
 void TpenaltyDlg::reject() {
+    if (listBoxOfPlayers_ != nullptr && !canClose_) {
+        taker_ = nullptr;
+        canClose_ = true;
+    }
     if (canClose_) TKolForm::reject();
 }

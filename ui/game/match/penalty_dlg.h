@@ -1,7 +1,9 @@
 #pragma once
 // A penalty during play in a game of a club coached by a person. Two moments, one dialog each time:
 // - Choose: the coach of the shooting club picks the taker among his players on the field
-//   ("ListBoxOfPlayers") and presses "shootBtn" (enabled once a line is picked); Taker() is the choice.
+//   ("ListBoxOfPlayers"; the club's best taker stands picked when it opens) and presses "shootBtn"
+//   (Enter); Taker() is the choice.
+//   Escape leaves the choice to the rules (Taker() nullptr: the club's best taker shoots).
 // - Kick: the kick the rules have drawn is shown: the taker's name, after two seconds the result (text 304
 //   + the kick's code), and two seconds later the dialog closes by itself ("Timer1", 1000 ms a step,
 //   scaled by the match pace). It cannot be closed before.
