@@ -17,11 +17,11 @@
 #include "ui/common/qsettings_store.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/select_lang_dlg.h"
+#include "ui/editor/editor_language.h"
 #include "ui/editor/editor_main.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
 #include <QMessageBox>
 #include <filesystem>
 #include <iostream>
@@ -151,9 +151,7 @@ int main(int argc, char** argv) {
     TLanguageStart language;
     language.select = [&] { return CanAskTheUser() ? SelectLanguage(dataDir) : std::string(); };
     language.open = [&](const std::string& code) {
-        StartLanguage(dataDir, code);
-        // Dates and numbers in the window follow the chosen language, not the system's.
-        QLocale::setDefault(QLocale(QString::fromStdString(code)));
+        StartEditorLanguage(dataDir, code);
         LoadCountriesFor(dataDir, code, false);
     };
     language.report = [](const std::string& message) {
