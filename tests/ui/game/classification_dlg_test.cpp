@@ -117,30 +117,40 @@ private slots:
         QWidget mainWindow;
         TTeam* target = world->Divisions[1]->teams[4];
         TTeam* shown = nullptr;
+        int opened = 0;
         bool timerWaited = false;
         bool timerAgain = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<TclassificationDlg*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
             QListView* list = dialog->ListBoxDivision(1);
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
             const QRect row = list->visualRect(list->model()->index(4, 0));
-            // The squad view is modal over the tables: look for it until it is up.
+            // The squad view opens over the tables: look for it until it is up.
             auto* poll = new QTimer(dialog);
-            QObject::connect(poll, &QTimer::timeout, [&, poll, dialog] {
-                auto* squad = qobject_cast<TPlantelDlg*>(QApplication::activeModalWidget());
+            QObject::connect(poll, &QTimer::timeout, [&, dialog] {
+                // Found among the windows shown: its modality is its own business.
+                TPlantelDlg* squad = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* view = qobject_cast<TPlantelDlg*>(w); view != nullptr && view->isVisible())
+                        squad = view;
                 if (squad == nullptr) return;
-                poll->stop();
+                ++opened;
                 shown = &squad->ShownClub();
                 timerWaited = !dialog->Timer()->isActive();
                 squad->reject();
             });
             poll->start(10);
+            // A double-click as a mouse gives it: a press, then the second press.
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, row.center());
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, row.center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
             timerAgain = dialog->Timer()->isActive();
             poll->stop();
             dialog->reject();
         });
         ShowClassificationDialog(*world, 1, true, &mainWindow);
+        QCOMPARE(opened, 1);
         QCOMPARE(shown, target);
         QVERIFY(timerWaited);
         QVERIFY(timerAgain);
