@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -72,6 +73,9 @@ TjourneyDlg::TjourneyDlg(TMatchdayTicker& ticker, TWorld* world, QWidget* parent
 
 void TjourneyDlg::Run() {
     gameTimer_->start(PacedMs(ticker_.TimerInterval()));
+    // The whole screen, also where no window manager maximises windows.
+    if (const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
     gameTimer_->stop();

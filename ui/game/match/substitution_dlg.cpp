@@ -2,6 +2,7 @@
 
 #include "ui/common/object_list_view.h"
 #include "ui/common/qt_text.h"
+#include "ui/game/club/referee_aid_dlg.h"
 #include "ui/game/match/match_player_list.h"
 
 #include "foundation/texts.h"
@@ -83,8 +84,8 @@ TsubstitutionDlg::TsubstitutionDlg(TGame& game, int side, QWidget* parent)
     textReferee_ = new QPushButton(groupBox1_);
     textReferee_->setObjectName("textReferee");
     textReferee_->setFlat(true);
-    // The referee aid opens from the club screen's group; this door stays closed until it is wired.
-    textReferee_->setEnabled(false);
+    connect(textReferee_, &QPushButton::clicked, this,
+            [this] { ShowRefereeAid(game_.World(), game_, this); });
     auto* ref = new QVBoxLayout(groupBox1_);
     ref->addWidget(textReferee_);
 
@@ -138,6 +139,7 @@ void TsubstitutionDlg::PrepareDialog() {
                          ToQString(opponent_.Name()));
     SetClubColours(groupBox2_, opponent_);
     textReferee_->setText(game_.referee != nullptr ? ToQString(game_.referee->Name()) : QString());
+    textReferee_->setEnabled(game_.referee != nullptr);
     ShowPlayers(*listBoxOfSelectedPlayers_, PlayersInRole(club_, 1));
     ShowPlayers(*listBoxOfSubstitutePlayers_, PlayersInRole(club_, 2));
     ShowPlayers(*listBoxOpponentPlayers_, PlayersInRole(opponent_, 1));
