@@ -331,6 +331,7 @@ private slots:
         // The season's own windows came up and were answered: the cup draws and the league tables.
         QVERIFY(person.seen["TsorteioDlg"] > 0);
         QVERIFY(person.seen["TclassificationDlg"] > 0);
+        QVERIFY(person.seen["TjourneyDlg"] >= 18); // every matchday live
 
         // The second run: the game saved at the club screen opens at that screen again.
         QWidget secondWindow;
