@@ -83,10 +83,20 @@ std::int32_t ListedPrice(const TPlayer& player, const TTeam& seller) {
     return seller.CanSell(player) == csMaySell && player.saleMode == 2 ? player.askingPrice : 0;
 }
 
-bool HumanMayBuy(const TTeam& buyer, const TPlayer& player) {
-    const std::int32_t price = ListedPrice(player);
+int PurchaseRefusal(const TTeam& buyer, const TPlayer& player) {
     const TTeam* seller = player.Club();
-    return price > 0 && seller && price < buyer.balance() && CanBuy(buyer, player, *seller);
+    if (seller == &buyer) return kBuyOwnPlayer;
+    const std::int32_t price = ListedPrice(player);
+    if (price <= 0 || seller == nullptr) return kBuyNotListed;
+    if (buyer.HasHumanCoach() && seller->HasHumanCoach()) return kBuyHumanSeller;
+    if (CanBuy(buyer, player, *seller)) return price < buyer.balance() ? kMayBuy : kBuyTooDear;
+    // CanBuy refused for room: the squad limit is tested before the foreign one.
+    if (buyer.squadSize + buyer.purchasesThisSeason > kMaxSquadBeforePurchase) return kBuySquadFull;
+    return kBuyForeignFull;
+}
+
+bool HumanMayBuy(const TTeam& buyer, const TPlayer& player) {
+    return PurchaseRefusal(buyer, player) == kMayBuy;
 }
 
 bool HumanBuy(TTeam& buyer, TPlayer& player) {
@@ -241,6 +251,7 @@ constexpr int kRenewalMayRefuseText = 262;
 constexpr int kRenewalMustAcceptText = 263;
 constexpr int kMaySellText = 284;
 constexpr int kBuyerSalaryText = 199;
+constexpr int kPurchaseRefusalText = 700; // reasons 1..6: texts 700..705
 
 } // namespace
 
@@ -257,6 +268,11 @@ std::string SalaryQuestionText(const TPlayer& player, std::int32_t amount, int m
 std::string SaleRefusalText(int reason) {
     if (reason < 0 || reason > csTooFewOutfield) return std::string();
     return GetText(kMaySellText + reason);
+}
+
+std::string PurchaseRefusalText(int reason) {
+    if (reason <= kMayBuy || reason > kBuyTooDear) return std::string();
+    return GetText(kPurchaseRefusalText + reason - 1);
 }
 
 std::string BuyerSalaryText(const TTeam& buyer, const TPlayer& player) {

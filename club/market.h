@@ -41,6 +41,18 @@ std::int32_t ListedPrice(const TPlayer& player);
 // The same for a player of `seller`'s squad, without looking for his club among all clubs.
 std::int32_t ListedPrice(const TPlayer& player, const TTeam& seller);
 
+// Why a human coach may not buy the player at his listed price now; kMayBuy when he may. The first reason
+// that holds is given, in this order.
+enum : int {
+    kMayBuy = 0,
+    kBuyOwnPlayer = 1,   // the player is already the buyer's
+    kBuyNotListed = 2,   // no listed price (not for sale, sold, or his club may not sell him)
+    kBuyHumanSeller = 3, // human coaches never trade with each other
+    kBuySquadFull = 4,   // the squad with the pending purchases is at the limit
+    kBuyForeignFull = 5, // he would be one foreign player too many
+    kBuyTooDear = 6,     // the price is not below the buyer's balance
+};
+int PurchaseRefusal(const TTeam& buyer, const TPlayer& player);
 // A human coach may buy the player at his listed price: there is one, it is below the club's balance, and
 // the club has room.
 bool HumanMayBuy(const TTeam& buyer, const TPlayer& player);
@@ -85,5 +97,7 @@ std::string SalaryQuestionText(const TPlayer& player, std::int32_t amount, int m
                                const std::string& suffix);
 // Why a sale order was refused (reasons 1..7), or that the player may be sold (0).
 std::string SaleRefusalText(int reason);
+// Why a purchase is refused (reasons 1..6 of PurchaseRefusal); empty for kMayBuy.
+std::string PurchaseRefusalText(int reason);
 // The line beside the buy button of another club's squad: the salary the player would ask at `buyer`.
 std::string BuyerSalaryText(const TTeam& buyer, const TPlayer& player);

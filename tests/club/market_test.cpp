@@ -181,6 +181,45 @@ TEST(HumanBuy, ListedPriceBelowTheBalanceAndRoom) {
     EXPECT_EQ(seller.balance(), 1000000);
 }
 
+// Each refusal at the edge where it starts, and the first that holds wins.
+TEST(HumanBuy, PurchaseRefusalReasonsAtTheirLimits) {
+    ClubWorld w;
+    TTeam& seller = w.AddClub("Seller", 2, 6, 6, 4);
+    TTeam& human = w.AddClub("Human", 2, 6, 6, 4, 1000001, true);
+    TPlayer& p = ClubWorld::FirstAt(seller, 3);
+    TPlayer& foreigner = w.AddPlayer(seller, 3, 49, "BRA");
+    for (TPlayer* q : {&p, &foreigner}) {
+        q->askingPrice = 1000000;
+        q->saleMode = 2;
+    }
+    EXPECT_EQ(PurchaseRefusal(human, ClubWorld::FirstAt(human, 1)), kBuyOwnPlayer);
+    EXPECT_EQ(PurchaseRefusal(human, p), kMayBuy);
+    human.SetBalance(1000000);
+    EXPECT_EQ(PurchaseRefusal(human, p), kBuyTooDear);
+    human.SetBalance(1000001);
+    p.saleMode = 0;
+    EXPECT_EQ(PurchaseRefusal(human, p), kBuyNotListed);
+    p.saleMode = 2;
+    seller.coach->isHuman = 1;
+    EXPECT_EQ(PurchaseRefusal(human, p), kBuyHumanSeller);
+    seller.coach->isHuman = 0;
+    // 18 players: 9 pending purchases leave room (27), the 10th fills the squad (28).
+    human.purchasesThisSeason = 9;
+    EXPECT_EQ(PurchaseRefusal(human, p), kMayBuy);
+    human.purchasesThisSeason = 10;
+    human.SetBalance(5);
+    EXPECT_EQ(PurchaseRefusal(human, p), kBuySquadFull);
+    human.SetBalance(1000001);
+    human.purchasesThisSeason = 0;
+    // Five foreigners with those bought leave room for a sixth; a seventh is refused, a home player is not.
+    human.foreignCount = 3;
+    human.foreignPurchases = 2;
+    EXPECT_EQ(PurchaseRefusal(human, foreigner), kMayBuy);
+    human.foreignPurchases = 3;
+    EXPECT_EQ(PurchaseRefusal(human, foreigner), kBuyForeignFull);
+    EXPECT_EQ(PurchaseRefusal(human, p), kMayBuy);
+}
+
 TEST(PendingTransfers, MoneyAtOnceAndPlayersAtTheRoundsEnd) {
     ClubWorld w;
     TTeam& seller = w.AddClub("Seller", 2, 6, 6, 4, 3000000);

@@ -512,4 +512,8 @@ TEST(TeamDisplay, BoardAndMoraleColours) {
     b.form = 1; // 4 / 2 = 2: yellow
     EXPECT_EQ(club.Morale(), 2.0L);
     EXPECT_EQ(club.MoraleColour(), 0x00FFFF);
+    // Ten players at form 3: 30 / 8 = 3.75 (the squad view's gauge shows 38).
+    for (int i = 0; i < 6; ++i) AddPlayer(club, 2, 20, 25);
+    for (TPlayer* p : club.players) p->form = 3;
+    EXPECT_EQ(club.Morale(), 3.75L);
 }
