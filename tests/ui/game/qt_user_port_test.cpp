@@ -1,5 +1,6 @@
 // The windowed port shows and asks; it never changes the rules or their draws: a round played through it
 // leaves the same world as the scripted port's run of the same seed and the same choices.
+#include "modal_robot.h"
 #include "seeded_career.h"
 
 #include "match/penalty_kick.h"
@@ -8,6 +9,8 @@
 #include "ui/game/club/prepare_game_dlg.h"
 #include "ui/game/match/match_pace.h"
 #include "ui/game/match/penalty_dlg.h"
+#include "ui/game/market/ask_more_salary_dlg.h"
+#include "ui/game/market/auction_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/selection.h"
 
@@ -69,6 +72,18 @@ private slots:
         const std::vector<std::uint8_t> before = world->SaveGameBytes();
         int screens = 0;
         PlayEachClubScreenAutomatically(&mainWindow, screens);
+        // The person answers as the autopilot: withdraws from every auction, accepts every salary demand.
+        SetAuctionTickInterval(1);
+        TModalRobot robot;
+        std::function<bool()> answer = [&] {
+            if (auto* auction = TModalRobot::Modal<TsellPlayerDlg>())
+                if (auction->PanelHumanOffer()->isVisible()) TModalRobot::Click(auction->WithdrawBtn());
+            if (auto* salary = TModalRobot::Modal<TaskMoreSalaryDlg>())
+                TModalRobot::Click(salary->YesBtn()->isVisible() ? salary->YesBtn() : salary->OkBtn());
+            robot.steps.push_back(answer);
+            return true;
+        };
+        robot.steps.push_back(answer);
         SetMatchPace(0);
         QTimer person;
         QObject::connect(&person, &QTimer::timeout, [&] {

@@ -1,0 +1,217 @@
+#include "ui/game/market/auction_dlg.h"
+
+#include "ui/common/checked_picture.h"
+#include "ui/common/qt_text.h"
+#include "ui/game/market/game_folder.h"
+
+#include "club/auction.h"
+#include "foundation/format_text.h"
+#include "foundation/money_format.h"
+#include "foundation/texts.h"
+#include "world/coach.h"
+#include "world/player.h"
+#include "world/team.h"
+#include "world/world.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kCaptionText = 237;
+constexpr int kOfferLabelText = 238;
+constexpr int kOfferText = 71;
+constexpr int kWithdrawText = 72;
+constexpr int kBehaviourText = 121;
+constexpr int kSeasonGoalsText = 200;
+constexpr int kGamesText = 202;
+constexpr int kCareerText = 374;
+constexpr int kGoalsText = 113;
+constexpr int kRedCardsText = 203;
+constexpr int kInjuriesText = 204;
+constexpr int kPriceText = 119;
+constexpr int kSalaryText = 199;
+
+int tickInterval = 20;
+
+QString Caption(int tag) {
+    return ToQString(GetCaptionText(tag));
+}
+
+} // namespace
+
+TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
+    : TKolForm(kCaptionText, parent), auction_(auction) {
+    setObjectName("TsellPlayerDlg");
+    const TPlayer& player = auction.Player();
+    const std::string& suffix = auction.Seller().World().CurrencyRecord.suffix;
+
+    textPlayer_ = new QLabel(this);
+    textPlayer_->setObjectName("textPlayer");
+    QFont big = textPlayer_->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    textPlayer_->setFont(big);
+    textFlag_ = new QLabel(this);
+    textFlag_->setObjectName("imageFlag");
+    auto* textDetails = new QLabel(this);
+    textDetails->setObjectName("textDetails");
+    textPrices_ = new QLabel(this);
+    textPrices_->setObjectName("textPrices");
+
+    panelHumanOffer_ = new QFrame(this);
+    panelHumanOffer_->setObjectName("PanelHumanOffer");
+    static_cast<QFrame*>(panelHumanOffer_)->setFrameShape(QFrame::StyledPanel);
+    textCoachName_ = new QLabel(panelHumanOffer_);
+    textCoachName_->setObjectName("textCoachName");
+    QFont bold = textCoachName_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    textCoachName_->setFont(bold);
+    textCash_ = new QLabel(panelHumanOffer_);
+    textCash_->setObjectName("textCash");
+    labelOffer_ = new QLabel(panelHumanOffer_);
+    labelOffer_->setObjectName("labelOffer");
+    textHumanOffer_ = new QLineEdit(panelHumanOffer_);
+    textHumanOffer_->setObjectName("textHumanOffer");
+    textHumanOffer_->setMaxLength(9);
+    // Hidden offers show one "X" per typed character.
+    textHumanOffer_->setStyleSheet("QLineEdit { lineedit-password-character: 88; }");
+    offerBtn_ = new QPushButton(panelHumanOffer_);
+    offerBtn_->setObjectName("OfferBtn");
+    SetTextTag(offerBtn_, kOfferText);
+    offerBtn_->setDefault(true);
+    withdrawBtn_ = new QPushButton(panelHumanOffer_);
+    withdrawBtn_->setObjectName("WithdrawBtn");
+    SetTextTag(withdrawBtn_, kWithdrawText);
+    auto* panelLayout = new QGridLayout(panelHumanOffer_);
+    panelLayout->addWidget(textCoachName_, 0, 0, 1, 3);
+    panelLayout->addWidget(textCash_, 1, 0, 1, 3);
+    panelLayout->addWidget(labelOffer_, 2, 0);
+    panelLayout->addWidget(textHumanOffer_, 2, 1);
+    auto* panelButtons = new QHBoxLayout;
+    panelButtons->addWidget(offerBtn_);
+    panelButtons->addWidget(withdrawBtn_);
+    panelLayout->addLayout(panelButtons, 3, 0, 1, 3);
+    panelHumanOffer_->setAutoFillBackground(true);
+    panelHumanOffer_->hide();
+
+    textTransferred_ = new QLabel(this);
+    textTransferred_->setObjectName("textTransferred");
+    textTransferred_->setFont(bold);
+    textTransferred_->setWordWrap(true);
+
+    auto* head = new QHBoxLayout;
+    head->addWidget(textFlag_);
+    head->addWidget(textPlayer_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(head);
+    layout->addWidget(textDetails);
+    layout->addWidget(textPrices_);
+    layout->addWidget(panelHumanOffer_);
+    layout->addWidget(textTransferred_);
+    layout->addStretch();
+    ApplyTexts();
+
+    textPlayer_->setText(ToQString(player.DisplayName() + " - " +
+                                   TPlayer::PositionLongName(player.position()) + ", " +
+                                   std::to_string(player.level()) + ", " + std::to_string(player.age())));
+    const QPixmap flag = LoadFlag(GameFolderOfProgram(), player.nationality());
+    if (!flag.isNull())
+        textFlag_->setPixmap(flag);
+    else
+        textFlag_->setText(ToQString(player.nationality()));
+    QStringList lines;
+    lines << Caption(kBehaviourText) + ": " + ToQString(TPlayer::BehaviourName(player.behaviour()));
+    lines << Caption(kSeasonGoalsText) + ": " + QString::number(player.season.runningGoals);
+    lines << Caption(kCareerText) + ": " + Caption(kGamesText) + " " +
+                 QString::number(player.career.appearances) + ", " + Caption(kGoalsText) + " " +
+                 QString::number(player.career.goals) + ", " + Caption(kRedCardsText) + " " +
+                 QString::number(player.career.redCards) + ", " + Caption(kInjuriesText) + " " +
+                 QString::number(player.career.injuriesCount);
+    if (player.suspendedGames > 0) lines << ToQString(player.GetInfoText(2, {}));
+    if (player.injuredGames > 0) lines << ToQString(player.GetInfoText(1, {}));
+    textDetails->setText(lines.join('\n'));
+    textPrices_->setText(Caption(kPriceText) + ": " + ToQString(FormatMoney(auction.BasePrice(), suffix)) +
+                         "    " +
+                         ToQString(GetText(kSalaryText) + " " + FormatMoney(auction.AskedSalary(), suffix)));
+    labelOffer_->setText(ToQString(Format(GetText(kOfferLabelText), {suffix})));
+
+    connect(offerBtn_, &QPushButton::clicked, this, &TsellPlayerDlg::OfferBtnClick);
+    connect(withdrawBtn_, &QPushButton::clicked, this, &TsellPlayerDlg::WithdrawBtnClick);
+    connect(textHumanOffer_, &QLineEdit::returnPressed, this, &TsellPlayerDlg::OfferBtnClick);
+    timer1_ = new QTimer(this);
+    timer1_->setInterval(tickInterval);
+    connect(timer1_, &QTimer::timeout, this, &TsellPlayerDlg::TimerTick);
+    timer1_->start();
+    resize(640, 420);
+}
+
+void TsellPlayerDlg::SetTickInterval(int milliseconds) {
+    timer1_->setInterval(milliseconds);
+}
+
+void TsellPlayerDlg::TimerTick() {
+    if (panelHumanOffer_->isVisibleTo(this)) return; // an offer is awaited
+    if (auction_.State() == TAuction::TState::Closed) {
+        textTransferred_->setText(ToQString(auction_.ResultText()));
+        if (++closingTicks_ > kClosingTicks) {
+            timer1_->stop();
+            TKolForm::done(QDialog::Accepted);
+        }
+        return;
+    }
+    if (auction_.NextBidder() == TAuction::TState::AwaitingHuman) ShowOfferPanel();
+}
+
+void TsellPlayerDlg::ShowOfferPanel() {
+    const TTeam& club = *auction_.AwaitingClub();
+    QPalette palette = panelHumanOffer_->palette();
+    palette.setColor(QPalette::Window, ToQColor(club.BackColor()));
+    palette.setColor(QPalette::WindowText, ToQColor(club.TextColor()));
+    panelHumanOffer_->setPalette(palette);
+    const std::string coach = club.coach ? club.coach->Name() : std::string();
+    textCoachName_->setText(ToQString(coach + " - " + club.ShortName()));
+    textCash_->setText(ToQString(auction_.CashText(club)));
+    const bool masked = club.coach != nullptr && club.coach->encryptOffers;
+    textHumanOffer_->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+    textHumanOffer_->clear();
+    panelHumanOffer_->show();
+    textHumanOffer_->setFocus();
+}
+
+void TsellPlayerDlg::OfferBtnClick() {
+    if (auction_.State() != TAuction::TState::AwaitingHuman) return;
+    // A number of thousands; anything else counts as 0 and withdraws.
+    bool ok = false;
+    const int thousands = textHumanOffer_->text().trimmed().toInt(&ok);
+    panelHumanOffer_->hide();
+    auction_.HumanOffer(ok ? thousands : 0);
+}
+
+void TsellPlayerDlg::WithdrawBtnClick() {
+    if (auction_.State() != TAuction::TState::AwaitingHuman) return;
+    panelHumanOffer_->hide();
+    auction_.HumanOffer(-1);
+}
+
+void TsellPlayerDlg::reject() {
+    // Escape withdraws an awaited offer; the window itself closes only after the auction.
+    if (auction_.State() == TAuction::TState::AwaitingHuman) WithdrawBtnClick();
+}
+
+void SetAuctionTickInterval(int milliseconds) {
+    tickInterval = milliseconds;
+}
+
+void RunAuctionWindow(TAuction& auction, QWidget* parent) {
+    TsellPlayerDlg dlg(auction, parent);
+    dlg.exec();
+}
