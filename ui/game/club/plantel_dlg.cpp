@@ -7,6 +7,8 @@
 #include "ui/game/market/game_folder.h"
 #include "ui/game/market/observed_players_dlg.h"
 #include "ui/game/market/player_column_order.h"
+#include "ui/game/money/balance_dlg.h"
+#include "ui/game/money/loan_dlg.h"
 
 #include "club/market.h"
 #include "datafiles/countries.h"
@@ -221,10 +223,6 @@ TPlantelDlg::TPlantelDlg(TWorld& world, TTeam& club, TTeam* viewerClub, TPlayer*
 
     ApplyTexts();
 
-    // The loan and accounts dialogs are not part of this window's program yet: their doors stay closed.
-    loanBtn_->setToolTip(ToQString(GetHintText(kLoanText)));
-    balanceBtn_->setToolTip(ToQString(GetHintText(kBalanceText)));
-
     spyBtn_->setEnabled(viewer_ != nullptr);
     world_.AllTeams.Pack();
     for (TTeam* team : world_.AllTeams) {
@@ -305,8 +303,7 @@ void TPlantelDlg::Refresh() {
 
     const bool buyVisible = viewer_ != nullptr && !club_->HasHumanCoach();
     buyBtn_->setVisible(buyVisible);
-    loanBtn_->setEnabled(false);
-    balanceBtn_->setEnabled(false);
+    loanBtn_->setEnabled(buyVisible);
     speedButtonObserved_->setChecked(false);
     speedButtonObserved_->setEnabled(false);
     selected_ = nullptr;
@@ -415,10 +412,15 @@ void TPlantelDlg::calendarBtnClick() {
 }
 
 void TPlantelDlg::loanBtnClick() {
+    if (!viewer_) return;
+    // A loan may make a listed player affordable.
+    ShowLoanDialog(world_, *viewer_, this);
     UpdateBuyButton();
 }
 
-void TPlantelDlg::balanceBtnClick() {}
+void TPlantelDlg::balanceBtnClick() {
+    ShowBalanceDialog(world_, *club_, this);
+}
 
 void TPlantelDlg::done(int result) {
     club_->averageLevel = static_cast<std::int16_t>(club_->AverageLevel());
