@@ -286,7 +286,7 @@ void TPlantelDlg::RebuildList() {
 
 void TPlantelDlg::Refresh() {
     club_->averageLevel = static_cast<std::int16_t>(club_->AverageLevel());
-    SetGauge(gaugeMoral_, static_cast<int>(std::nearbyint(club_->SquadMood() * 10)), club_->MoraleColour());
+    SetGauge(gaugeMoral_, static_cast<int>(std::nearbyint(club_->Morale() * 10)), club_->MoraleColour());
     SetGauge(gaugeCoachPerformance_, static_cast<int>(std::nearbyint(club_->supportFactor() * 10)),
              club_->SatisfactionColour());
     gaugeCoachPerformance_->setToolTip(ToQString(GetHintText(kCoachPerformanceText)));
