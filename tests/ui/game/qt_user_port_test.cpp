@@ -7,10 +7,10 @@
 #include "match/substitutions.h"
 #include "ui/common/object_list_view.h"
 #include "ui/game/club/prepare_game_dlg.h"
-#include "ui/game/match/match_pace.h"
-#include "ui/game/match/penalty_dlg.h"
 #include "ui/game/market/ask_more_salary_dlg.h"
 #include "ui/game/market/auction_dlg.h"
+#include "ui/game/match/match_pace.h"
+#include "ui/game/match/penalty_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/selection.h"
 

@@ -65,18 +65,20 @@ void Click(QAbstractButton* button) {
 }
 
 // Runs `act` on the next modal window named `name` as soon as it is up (the click that opens it waits in
-// the window's own loop).
+// the window's own loop). A posted call and not a timer: the click comes from the person's timer, and the
+// event loop of the desktop does not fire timers again inside a window opened from a timer's call.
 void OnNextModal(const QString& name, std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(2);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (w == nullptr || w->objectName() != name) return;
-        timer->stop();
-        timer->deleteLater();
-        act(w);
-    });
-    timer->start();
+    QMetaObject::invokeMethod(
+        qApp,
+        [name, act] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (w == nullptr || w->objectName() != name) {
+                OnNextModal(name, act);
+                return;
+            }
+            act(w);
+        },
+        Qt::QueuedConnection);
 }
 
 // Answers every modal window of the season the way a person at the screen would, and hands each club

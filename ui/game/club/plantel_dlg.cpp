@@ -429,6 +429,7 @@ void TPlantelDlg::done(int result) {
 
 void ShowSquadView(TWorld& world, TTeam& club, TTeam* viewerClub, TPlayer* preselect, QWidget* parent) {
     TPlantelDlg dlg(world, club, viewerClub, preselect, parent);
-    dlg.showMaximized();
+    // Maximised before it is shown: a dialog already visible when exec() starts would not become modal.
+    dlg.setWindowState(dlg.windowState() | Qt::WindowMaximized);
     dlg.exec();
 }

@@ -175,7 +175,8 @@ void TcheckPlayerDlg::teamBtnClick() {
 
 TPlayer* PickPlayerBySearch(TWorld& world, TTeam& viewerClub, QWidget* parent) {
     TcheckPlayerDlg dlg(world, viewerClub, parent);
-    dlg.showMaximized();
+    // Maximised before it is shown, so that exec() makes it modal.
+    dlg.setWindowState(dlg.windowState() | Qt::WindowMaximized);
     return dlg.exec() == QDialog::Accepted ? dlg.Picked() : nullptr;
 }
 
