@@ -2,6 +2,7 @@
 // through the core (a purchase at the listed price, the observed list with its limit).
 #include "modal_robot.h"
 #include "seeded_career.h"
+#include "window_shot.h"
 
 #include "ui/common/object_list_view.h"
 #include "ui/common/qt_text.h"
@@ -73,6 +74,8 @@ private slots:
         QCOMPARE(dlg.ComboCurrentTeam()->currentIndex(), s.world->AllTeams.IndexOf(&club));
         QVERIFY(dlg.windowTitle().startsWith(ToQString(club.Name() + " (")));
         QVERIFY(dlg.BuyBtn()->isVisibleTo(&dlg));
+        dlg.resize(1280, 800);
+        uitest::Shot(&dlg, "TPlantelDlg");
 
         // A human club's squad: no sale column and no buy button, even to its own coach.
         dlg.ShowClub(*s.human);
