@@ -16,10 +16,7 @@
 #include "ui/game/qt_user_port.h"
 #include "world/selection.h"
 
-#if __has_include("ui/game/club/plantel_dlg.h")
 #include "ui/game/club/plantel_dlg.h"
-#define KOLBRIN_HAS_SQUAD_VIEW 1
-#endif
 
 #include <QApplication>
 #include <QLabel>
@@ -283,7 +280,6 @@ private slots:
                 for (TPlayer* p : world->AllPlayers)
                     if (p->Club() != &club && p->Club() != nullptr && HumanMayBuy(club, *p) &&
                         p->askingPrice < club.balance() / 4) {
-#ifdef KOLBRIN_HAS_SQUAD_VIEW
                         OnNextModal("TPlantelDlg", [p](QWidget* w) {
                             auto* view = qobject_cast<TPlantelDlg*>(w);
                             view->ShowClub(*p->Club(), p);
@@ -293,9 +289,6 @@ private slots:
                         screen.ShowPage(TprepareGameDlg::pgOpponent);
                         Click(Button(&screen, "opponentPlantelBtn"));
                         QCOMPARE(int(p->soldToTeamId), int(club.id));
-#else
-                        QVERIFY(HumanBuy(club, *p));
-#endif
                         done.bought = p;
                         done.boughtListed = true;
                         break;

@@ -265,15 +265,6 @@ void TprepareGameDlg::BuildButtonBar(QBoxLayout* layout) {
     bar->insertWidget(0, showCardsBtn_);
     bar->addStretch(1);
     layout->addWidget(panel);
-#ifndef KOLBRIN_HAS_STADIUM_DLG
-    CloseDoor(panel->findChild<TTrevanButton*>("stadiumBtn"));
-#endif
-#ifndef KOLBRIN_HAS_LOAN_DLG
-    CloseDoor(panel->findChild<TTrevanButton*>("loanBtn"));
-#endif
-#ifndef KOLBRIN_HAS_COACH_MANAGER
-    CloseDoor(panel->findChild<TTrevanButton*>("coachManagementBtn"));
-#endif
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, [this] { saveBtnClick(); });
 }
@@ -297,46 +288,24 @@ void TprepareGameDlg::BuildMenus() {
     add(coachMenu, "ppp1", kHistoryText, [this] { ShowCoachHistory(); });
     QAction* profile = add(coachMenu, "Perfil1", kProfileText, [this] { ShowCoachProfile(); });
     add(coachMenu, "Ranking1", kRankingText, [this] { ShowCoachRanking(world_, this); });
-#ifndef KOLBRIN_HAS_COACH_OPTIONS
-    CloseDoor(profile);
-#else
     (void)profile;
-#endif
     popupBelow("coachBtn", coachMenu);
 
     auto* spyMenu = new QMenu(this);
     spyMenu->setObjectName("spyMenu");
     QAction* search = add(spyMenu, "Procurarjogador1", kSearchText, [this] {
-#ifdef KOLBRIN_HAS_PLAYER_SEARCH
         ShowPlayerSearch(world_, club_, this);
         RefreshAll();
-#endif
     });
     acquisitions_ = add(spyMenu, "Aquisies1", kAcquisitionsText, [this] { ShowAcquisitions(); });
     observed_ = add(spyMenu, "Observados1", kObservedText, [this] {
-#ifdef KOLBRIN_HAS_OBSERVED_PLAYERS
         if (club_.coach != nullptr) ShowObservedPlayers(world_, *club_.coach, this);
         RefreshAll();
-#endif
     });
-    QAction* transfers = add(spyMenu, "Transferncias1", kTransfersText, [this] {
-#ifdef KOLBRIN_HAS_LAST_TRANSFERS
-        ShowLastTransfers(world_, this);
-#endif
-    });
-#ifndef KOLBRIN_HAS_PLAYER_SEARCH
-    CloseDoor(search);
-#else
+    QAction* transfers =
+        add(spyMenu, "Transferncias1", kTransfersText, [this] { ShowLastTransfers(world_, this); });
     (void)search;
-#endif
-#ifndef KOLBRIN_HAS_LAST_TRANSFERS
-    CloseDoor(transfers);
-#else
     (void)transfers;
-#endif
-#ifndef KOLBRIN_HAS_OBSERVED_PLAYERS
-    CloseDoor(observed_);
-#endif
     popupBelow("spyBtn", spyMenu);
 
     auto* kolbrinMenu = new QMenu(this);
@@ -430,9 +399,7 @@ void TprepareGameDlg::RefreshAll() {
     classification_->setVisible(!cupTie);
     textMoney2_->setText(Text(kCashText) + " " + Money(world_, club_.balance()));
     acquisitions_->setEnabled(club_.purchasesThisSeason > 0);
-#ifdef KOLBRIN_HAS_OBSERVED_PLAYERS
     observed_->setEnabled(club_.coach != nullptr && !club_.coach->observedPlayers.empty());
-#endif
 }
 
 void TprepareGameDlg::RefreshHeader() {
@@ -729,16 +696,6 @@ void TprepareGameDlg::ShowCardsBtnClick() {
 }
 
 // ---- Doors ----
-
-void TprepareGameDlg::CloseDoor(QWidget* widget) {
-    widget->setEnabled(false);
-    widget->setToolTip(Text(kNotAvailableText));
-}
-
-void TprepareGameDlg::CloseDoor(QAction* action) {
-    action->setEnabled(false);
-    action->setToolTip(Text(kNotAvailableText));
-}
 
 bool TprepareGameDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == textOpponent_ && event->type() == QEvent::MouseButtonRelease) ShowSquadOf(opponent_);

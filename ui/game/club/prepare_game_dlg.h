@@ -152,9 +152,6 @@ private:
     void ShowAcquisitions();
     void ShowTopScorers(bool allTime);
     void ShowOptions();
-    // A door whose window is not there: disabled, with the hint that it is not available yet.
-    void CloseDoor(QWidget* widget);
-    void CloseDoor(QAction* action);
 
     TWorld& world_;
     TTeam& club_;

@@ -19,10 +19,8 @@ using namespace prepare_game;
 
 void TprepareGameDlg::ShowSquadOf(TTeam* club) {
     if (club == nullptr) return;
-#ifdef KOLBRIN_HAS_SQUAD_VIEW
     ShowSquadView(world_, *club, &club_, nullptr, this);
     RefreshAll();
-#endif
 }
 
 void TprepareGameDlg::ShowCalendarOf(TTeam* club) {
@@ -35,51 +33,37 @@ void TprepareGameDlg::ShowCalendarOf(TTeam* club) {
 }
 
 void TprepareGameDlg::ShowBalance() {
-#ifdef KOLBRIN_HAS_BALANCE_DLG
     ShowBalanceDialog(world_, club_, this);
     RefreshAll();
-#endif
 }
 
 void TprepareGameDlg::ShowLoan() {
-#ifdef KOLBRIN_HAS_LOAN_DLG
     ShowLoanDialog(world_, club_, this);
     RefreshAll();
-#endif
 }
 
 void TprepareGameDlg::ShowStadium() {
-#ifdef KOLBRIN_HAS_STADIUM_DLG
     ShowStadiumDialog(world_, club_, this);
     RefreshAll();
-#endif
 }
 
 void TprepareGameDlg::ShowRefereeAid() {
-#ifdef KOLBRIN_HAS_REFEREE_AID
     if (game_ != nullptr) ::ShowRefereeAid(world_, *game_, this);
-#endif
 }
 
 void TprepareGameDlg::ShowClassification() {
-#ifdef KOLBRIN_HAS_CLASSIFICATION
     ShowClassificationDialog(world_, world_.CurrentRound - 1, false, this);
     RefreshAll();
-#endif
 }
 
 void TprepareGameDlg::ShowCoachManager() {
-#ifdef KOLBRIN_HAS_COACH_MANAGER
     TCoachManager manager(world_);
     ShowCoachManagerDialog(manager, this);
     RefreshAll();
-#endif
 }
 
 void TprepareGameDlg::ShowCoachProfile() {
-#ifdef KOLBRIN_HAS_COACH_OPTIONS
     if (club_.coach != nullptr) ShowCoachOptionsDialog(world_, *club_.coach, this);
-#endif
 }
 
 void TprepareGameDlg::ShowCoachHistory() {

@@ -61,10 +61,6 @@ QWidget* TprepareGameDlg::BuildGamePage() {
     layout->addWidget(classification_, 1);
     textMoney2_ = NamedLabel(page, "textMoney2");
     layout->addWidget(textMoney2_);
-#ifndef KOLBRIN_HAS_REFEREE_AID
-    CloseDoor(textReferee_);
-    textReferee_->setEnabled(true); // the name is still shown; only the click does nothing
-#endif
     return page;
 }
 
@@ -133,13 +129,6 @@ QWidget* TprepareGameDlg::BuildFinancesPage() {
     connect(listBoxBalance_, &QListWidget::itemClicked, this, &TprepareGameDlg::ShowBalance);
     layout->addWidget(listBoxBalance_, 4, 0, 1, 2);
     layout->setRowStretch(4, 1);
-#ifndef KOLBRIN_HAS_LOAN_DLG
-    textLoanInterest_->setToolTip(Text(kNotAvailableText));
-#endif
-#ifndef KOLBRIN_HAS_BALANCE_DLG
-    textWages_->setToolTip(Text(kNotAvailableText));
-    listBoxBalance_->setToolTip(Text(kNotAvailableText));
-#endif
     return page;
 }
 
@@ -238,9 +227,6 @@ QWidget* TprepareGameDlg::BuildOpponentPage() {
     squad->setObjectName("opponentPlantelBtn");
     SetTextTag(squad, kSquadText);
     connect(squad, &QPushButton::clicked, this, [this] { ShowSquadOf(opponent_); });
-#ifndef KOLBRIN_HAS_SQUAD_VIEW
-    CloseDoor(squad);
-#endif
     buttons->addWidget(calendar);
     buttons->addWidget(squad);
     buttons->addStretch(1);

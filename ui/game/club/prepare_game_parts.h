@@ -67,7 +67,6 @@ constexpr int kCoachesBtnText = 726;
 constexpr int kStadiumBtnText = 727;
 constexpr int kLoansBtnText = 728;
 constexpr int kCardsBtnText = 729;
-constexpr int kNotAvailableText = 730;
 constexpr int kSavedText = 731;
 constexpr int kWagesCoveredText = 732;
 constexpr int kLineupHintText = 734;

@@ -5,6 +5,7 @@
 #include "season/classification.h"
 #include "ui/common/object_list_model.h"
 #include "ui/common/qt_text.h"
+#include "ui/game/club/plantel_dlg.h"
 #include "ui/game/season/classification_row_delegate.h"
 #include "world/world.h"
 
@@ -21,12 +22,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-// The squad view is another group's window: the door opens once it is part of the program.
-#if __has_include("ui/game/club/plantel_dlg.h")
-#include "ui/game/club/plantel_dlg.h"
-#define KOLBRIN_HAS_SQUAD_VIEW 1
-#endif
-
 namespace {
 constexpr int kCaptionText = 35;
 constexpr int kFirstLeagueText = 144;
@@ -34,7 +29,6 @@ constexpr int kCloseText = 96;
 constexpr int kTickMs = 1000;
 constexpr int kRowMask = tcNameHuman | tcRecord;
 constexpr int kLeagueRows = 10;
-constexpr int kNotAvailableText = 730;
 
 // The header over a table: the status and flag cells, then the club's own columns.
 QHeaderView* TableHeader(const TTeam& prototype, QWidget* parent) {
@@ -99,9 +93,6 @@ TclassificationDlg::TclassificationDlg(TWorld& world, int round, bool autoClose,
             if (club == nullptr) return QString();
             const QString coach = club->coach != nullptr ? ToQString(club->coach->Name()) : QString();
             QString tip = ToQString(club->Name()) + (coach.isEmpty() ? QString() : "\n" + coach);
-#ifndef KOLBRIN_HAS_SQUAD_VIEW
-            tip += "\n" + ToQString(GetText(kNotAvailableText));
-#endif
             return tip;
         };
         list->setModel(model);
@@ -203,18 +194,11 @@ bool TclassificationDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TclassificationDlg::OpenSquadView(TTeam& club) {
-#ifdef KOLBRIN_HAS_SQUAD_VIEW
     // The self-closing timer waits while the person looks at the squad, then runs on from its count.
     timer_->stop();
     ShowSquadView(world_, club, viewerClub_, nullptr, this);
     if (autoClose_ && isVisible()) timer_->start();
     for (QListView* list : lists_) list->viewport()->update();
-#else
-    // Without the squad view the door stays shut; the rows' hint says so.
-    (void)club;
-    (void)world_;
-    (void)viewerClub_;
-#endif
 }
 
 void ShowClassificationDialog(TWorld& world, int round, bool autoClose, QWidget* parent, TTeam* viewerClub) {

@@ -6,10 +6,7 @@
 #include "world/coach.h"
 #include "world/team.h"
 
-#if __has_include("ui/game/club/plantel_dlg.h")
 #include "ui/game/club/plantel_dlg.h"
-#define KOLBRIN_HAS_SQUAD_VIEW 1
-#endif
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -80,16 +77,9 @@ TinviteCoachDlg::TinviteCoachDlg(TWorld& world, TCoach& coach, TTeam& club, QWid
         answered_ = true;
         QDialog::reject();
     });
-#ifdef KOLBRIN_HAS_SQUAD_VIEW
     // The squad of the club that asks, seen from the coach's own club; the invitation stays open.
     connect(plantelBtn_, &QPushButton::clicked, this,
             [this] { ShowSquadView(world_, club_, coach_.CurrentClub(), nullptr, this); });
-#else
-    // The squad view comes with the club windows; until then the door stays shut.
-    constexpr int kSquadLaterText = 746;
-    plantelBtn_->setEnabled(false);
-    plantelBtn_->setToolTip(ToQString(GetText(kSquadLaterText)));
-#endif
 }
 
 void TinviteCoachDlg::closeEvent(QCloseEvent* event) {
