@@ -3,6 +3,7 @@
 #include "foundation/settings.h"
 #include "foundation/texts.h"
 #include "season/classification.h"
+#include "ui/common/column_header.h"
 #include "ui/common/object_list_model.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/club/plantel_dlg.h"
@@ -36,20 +37,7 @@ QHeaderView* TableHeader(const TTeam& prototype, QWidget* parent) {
     prototype.SetupColumns(columns, false, kRowMask, 0);
     columns.insert(columns.begin(), {TColumnSpec{"", TClassificationRowDelegate::kStatusWidth},
                                      TColumnSpec{"", TClassificationRowDelegate::kFlagWidth}});
-    auto* model = new QStandardItemModel(parent);
-    QStringList captions;
-    for (const TColumnSpec& c : columns) captions << ToQString(c.caption);
-    model->setHorizontalHeaderLabels(captions);
-    auto* header = new QHeaderView(Qt::Horizontal, parent);
-    header->setModel(model);
-    header->setSectionsClickable(false);
-    header->setStretchLastSection(true);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setMinimumSectionSize(0);
-    header->setFixedHeight(header->fontMetrics().height() + 8);
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i)
-        header->resizeSection(i, columns[static_cast<std::size_t>(i)].width);
-    return header;
+    return FixedColumnHeader(columns, parent);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "foundation/texts.h"
 #include "season/cup_draw.h"
 #include "season/cup_round.h"
+#include "ui/common/column_header.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/season/draw_game_row_delegate.h"
 #include "ui/game/season/draw_team_row_delegate.h"
@@ -31,20 +32,7 @@ QHeaderView* ClubHeader(const TTeam& prototype, QWidget* parent) {
     prototype.SetupColumns(columns, true, kDrawMask, 0);
     // The number cell the set-up adds is followed by the flag's.
     columns.insert(columns.begin() + 1, TColumnSpec{"", TDrawTeamRowDelegate::kFlagWidth});
-    auto* model = new QStandardItemModel(parent);
-    QStringList captions;
-    for (const TColumnSpec& c : columns) captions << ToQString(c.caption);
-    model->setHorizontalHeaderLabels(captions);
-    auto* header = new QHeaderView(Qt::Horizontal, parent);
-    header->setModel(model);
-    header->setSectionsClickable(false);
-    header->setStretchLastSection(true);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setMinimumSectionSize(0);
-    header->setFixedHeight(header->fontMetrics().height() + 8);
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i)
-        header->resizeSection(i, columns[static_cast<std::size_t>(i)].width);
-    return header;
+    return FixedColumnHeader(columns, parent);
 }
 
 QListWidget* GamesList(TCupDraw& draw, const char* name, QWidget* parent) {
