@@ -28,7 +28,7 @@ struct TScene {
 // One human coach with plenty of money, and the first player of a computer club he may buy.
 TScene MakeScene(TUserPort& port) {
     TScene s;
-    s.world = uitest::SeededCareer(2024, {"Ana"}, true, &port);
+    s.world = uitest::StartedCareerFor(port, 2024, {"Ana"});
     for (TTeam* t : s.world->AllTeams)
         if (t->IsHumanRun()) s.human = t;
     s.human->SetBalance(90000000);

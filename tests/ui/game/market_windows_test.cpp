@@ -35,7 +35,7 @@ struct TScene {
     TTeam* human = nullptr;
 
     TScene() {
-        world = uitest::SeededCareer(99, {"Ana"}, true, &port);
+        world = uitest::StartedCareerFor(port, 99, {"Ana"});
         port.SetWorld(world.get());
         for (TTeam* t : world->AllTeams)
             if (t->IsHumanRun()) human = t;

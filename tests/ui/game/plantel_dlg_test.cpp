@@ -30,7 +30,7 @@ struct TScene {
     TTeam* other = nullptr; // a computer club
 
     TScene() {
-        world = uitest::SeededCareer(77, {"Ana"}, true, &port);
+        world = uitest::StartedCareerFor(port, 77, {"Ana"});
         port.SetWorld(world.get());
         for (TTeam* t : world->AllTeams) {
             if (t->IsHumanRun())

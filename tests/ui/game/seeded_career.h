@@ -62,4 +62,14 @@ inline std::unique_ptr<TWorld> SeededCareer(std::uint32_t seed, const std::vecto
     return world;
 }
 
+// The same career started without windows (its first cup draw scripted, as a window would draw it) and
+// then handed to `port`: for tests of windows that come after the start, which need not wait for the
+// draw's window to pace itself through (about 13 s).
+inline std::unique_ptr<TWorld> StartedCareerFor(TUserPort& port, std::uint32_t seed,
+                                                const std::vector<std::string>& humans) {
+    auto world = SeededCareer(seed, humans);
+    world->SetPort(port);
+    return world;
+}
+
 } // namespace uitest
