@@ -1,16 +1,23 @@
 // A whole season with one human coach through the windows: every club screen of his is driven by clicks
 // and keys (a formation, a loan taken and repaid, the stadium enlarged, a player sold at auction, a
-// listed player bought, a save in the middle of a round), the other windows of the season (cup draws,
-// tables, news, auctions, the end of season) are answered as a person would; a second run loads the file
-// saved at the club screen and finds itself at the same club screen.
+// listed player bought, a save in the middle of a round), the person's offer in another club's auction is
+// typed in the auction window, the other windows of the season (cup draws, tables, news, the end of
+// season) are answered as a person would; a second run loads the file saved at the club screen and finds
+// itself at the same club screen.
 #include "seeded_career.h"
 
+#include "club/auction.h"
 #include "club/market.h"
+#include "foundation/format_text.h"
+#include "foundation/money_format.h"
 #include "foundation/settings.h"
+#include "foundation/texts.h"
 #include "ui/common/object_list_view.h"
+#include "ui/common/qt_text.h"
 #include "ui/common/trevan_button.h"
 #include "ui/game/club/prepare_game_dlg.h"
 #include "ui/game/club/squad_list.h"
+#include "ui/game/market/auction_dlg.h"
 #include "ui/game/match/match_pace.h"
 #include "ui/game/match/penalty_dlg.h"
 #include "ui/game/qt_user_port.h"
@@ -36,20 +43,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// The windowed port. Where the auction window is not there (the auction then asks the port for each
-// offer), the person's one bid in another club's auction is typed here.
-class TSeasonPort final : public TQtUserPort {
-public:
-    using TQtUserPort::TQtUserPort;
-    int bids = 0;
-    std::int32_t AuctionOffer(TTeam& bidder, TPlayer& player, std::int32_t basePrice, bool masked) override {
-        if (bids > 0 || player.Club() == &bidder)
-            return TQtUserPort::AuctionOffer(bidder, player, basePrice, masked);
-        ++bids;
-        return std::min(bidder.balance() / 1000, basePrice / 1000 * 2 + 1);
-    }
-};
 
 QPushButton* Button(QWidget* dialog, const char* name) {
     QPushButton* button = dialog->findChild<QPushButton*>(name);
@@ -79,13 +72,12 @@ void OnNextModal(const QString& name, std::function<void(QWidget*)> act) {
 }
 
 // Answers every modal window of the season the way a person at the screen would, and hands each club
-// screen to `onClubScreen`.
+// screen to `onClubScreen` and each turn of his club in an auction window to `onAuctionOffer`.
 class TPerson : public QObject {
 public:
     std::function<void(TprepareGameDlg&)> onClubScreen;
-    const TTeam* human = nullptr;
+    std::function<void(TsellPlayerDlg&)> onAuctionOffer;
     int endOfSeasonSeen = 0;
-    int auctionWindowBids = 0;
     std::map<QString, int> seen;
 
     TPerson() {
@@ -116,16 +108,9 @@ private:
             QTest::keyClick(w, Qt::Key_Space); // the rest of the draw at once
             if (QPushButton* close = w->findChild<QPushButton*>("CloseBtn"); close && close->isEnabled())
                 Click(close);
-        } else if (name == "TsellPlayerDlg") {
-            // The auction window: one offer of the person in another club's auction, then withdrawals.
-            for (QLineEdit* edit : w->findChildren<QLineEdit*>())
-                if (edit->isVisible() && edit->isEnabled()) {
-                    // A third of his cash: within his means, and above most base prices.
-                    const std::int32_t offer = human != nullptr ? human->balance() / 1000 / 3 : -1;
-                    edit->setText(QString::number(auctionWindowBids == 0 ? offer : -1));
-                    ++auctionWindowBids;
-                    QTest::keyClick(edit, Qt::Key_Return);
-                }
+        } else if (auto* auction = qobject_cast<TsellPlayerDlg*>(w)) {
+            // Another club's auction, and the person's club is asked for its offer.
+            if (auction->PanelHumanOffer()->isVisible()) onAuctionOffer(*auction);
         } else if (name == "TjourneyDlg") {
             // The live matchday runs by itself at the fastest pace; once it stands still, it is closed.
             if (ticks_ > 3000) QTest::keyClick(w, Qt::Key_Return);
@@ -172,10 +157,11 @@ private slots:
 
     void aSeasonThroughTheWindowsAndItsResumeAtTheClubScreen() {
         SetMatchPace(0);
+        SetAuctionTickInterval(1);
         const fs::path dir = fs::temp_directory_path() / ("clubscreen_season_" + std::to_string(getpid()));
         fs::create_directories(dir);
         QWidget mainWindow;
-        TSeasonPort port(&mainWindow);
+        TQtUserPort port(&mainWindow);
         auto world = uitest::SeededCareer(2026, {"Ana"}, false, &port);
         port.SetWorld(world.get());
         world->GameFilePath = (dir / "career.kbg").string();
@@ -189,15 +175,49 @@ private slots:
         struct Done {
             bool formation = false, borrowed = false, repaid = false, stadium = false, boughtListed = false;
             TPlayer* auctioned = nullptr;
+            QString saleShown; // the auction window's last line when the person's player was sold
+            TPlayer* wonAtAuction = nullptr;
+            bool wonChecked = false;
             TPlayer* bought = nullptr;
             int savedRound = 0;
             std::vector<int> savedRoles;
         } done;
         int screens = 0;
         std::int32_t step = world->MoneyStep();
+        const std::string suffix = world->CurrencyRecord.suffix;
+        const auto soldText = [&](const TTeam& buyer, std::int64_t price) {
+            return ToQString(Format(GetText(233), {buyer.ShortName(), FormatMoney(price, suffix)}));
+        };
 
         TPerson person;
-        person.human = human;
+        person.onAuctionOffer = [&](TsellPlayerDlg& window) {
+            // One offer, typed: a thousand above the best so far and at least the base price. His club is
+            // the last to be asked, so that offer wins. Only what leaves him two thirds of his money.
+            const TAuction& auction = window.ShownAuction();
+            const std::int64_t thousands =
+                std::max<std::int64_t>(auction.BestOffer() / 1000 + 1, auction.BasePrice() / 1000);
+            const std::int64_t price = thousands * 1000;
+            if (done.wonAtAuction != nullptr || price > human->balance() / 3) {
+                Click(window.WithdrawBtn());
+                return;
+            }
+            TPlayer& player = auction.Player();
+            const std::int64_t balance = human->balance();
+            done.wonAtAuction = &player;
+            QTest::keyClicks(window.TextHumanOffer(), QString::number(thousands));
+            QTest::keyClick(window.TextHumanOffer(), Qt::Key_Return);
+            // The offer reached the auction: his club leads at that price.
+            QVERIFY(!window.PanelHumanOffer()->isVisible());
+            QCOMPARE(auction.Winner(), human);
+            QCOMPARE(auction.BestOffer(), price);
+            // When the auction is over the player is his, paid for, and the window said so.
+            QObject::connect(&window, &QDialog::finished, [&, balance, price, window = &window] {
+                QCOMPARE(player.Club(), human);
+                QCOMPARE(std::int64_t(human->balance()), balance - price);
+                QCOMPARE(window->TextTransferred()->text(), soldText(*human, price));
+                done.wonChecked = true;
+            });
+        };
         person.onClubScreen = [&](TprepareGameDlg& screen) {
             ++screens;
             TTeam& club = screen.Club();
@@ -261,17 +281,28 @@ private slots:
                     QRadioButton* auctionNow = screen.HowToSell(1);
                     QTest::mouseClick(auctionNow, Qt::LeftButton, {}, QPoint(8, auctionNow->height() / 2));
                     QVERIFY(auctionNow->isChecked());
-                    const std::int32_t balance = club.balance();
+                    std::map<const TTeam*, std::int32_t> balances;
+                    for (const TTeam* t : world->AllTeams) balances[t] = t->balance();
+                    OnNextModal("TsellPlayerDlg", [&done](QWidget* w) {
+                        auto* window = qobject_cast<TsellPlayerDlg*>(w);
+                        QObject::connect(window, &QDialog::finished, [&done, window] {
+                            done.saleShown = window->TextTransferred()->text();
+                        });
+                    });
                     Click(Button(&screen, "sellBtn"));
-                    if (pick->Club() != &club) {
-                        // Sold at once: the buyer holds him and the money came in, as the transfer says.
-                        done.auctioned = pick;
-                        const TLastTransfer* t =
-                            world->LastTransfersList[world->LastTransfersList.Count() - 1];
-                        QVERIFY(t->player == pick && t->kind == 0 && t->sellerId == club.id);
-                        QCOMPARE(pick->Club()->id, t->buyerId);
-                        QCOMPARE(club.balance(), balance + t->price);
-                    }
+                    // Sold at once, to the club the auction window named, for the price it named: the
+                    // buyer holds him, the money came in and the buyer paid it, as the transfer says.
+                    done.auctioned = pick;
+                    TTeam* buyer = pick->Club();
+                    QVERIFY(buyer != nullptr && buyer != &club);
+                    const std::int32_t price = club.balance() - balances[&club];
+                    QVERIFY(price >= 1000);
+                    QCOMPARE(done.saleShown, soldText(*buyer, price));
+                    QCOMPARE(buyer->balance(), balances[buyer] - price);
+                    const TLastTransfer* t = world->LastTransfersList[world->LastTransfersList.Count() - 1];
+                    QVERIFY(t->player == pick && t->kind == 0 && t->sellerId == club.id);
+                    QCOMPARE(t->buyerId, buyer->id);
+                    QCOMPARE(t->price, price);
                 }
             }
             if (round >= 4 && !done.boughtListed) {
@@ -315,13 +346,13 @@ private slots:
         QVERIFY(screens >= 18);
         QCOMPARE(person.endOfSeasonSeen, 1);
         QVERIFY(done.formation && done.borrowed && done.repaid && done.stadium);
-        // The auctioned player went to another club, which paid for him.
+        // The person's player was sold at auction, and he won another club's auction with a typed offer.
         QVERIFY(done.auctioned != nullptr);
+        QVERIFY(done.wonAtAuction != nullptr);
+        QVERIFY(done.wonChecked);
         // The listed player came over after his round.
         QVERIFY(done.bought != nullptr);
         QCOMPARE(done.bought->Club(), human);
-        // The person bid in another club's auction (typed in the auction window, or asked by the port).
-        QVERIFY(port.bids + person.auctionWindowBids > 0);
         QCOMPARE(done.savedRound, 5);
         // The season's own windows came up and were answered: the cup draws and the league tables.
         QVERIFY(person.seen["TsorteioDlg"] > 0);
@@ -330,7 +361,7 @@ private slots:
 
         // The second run: the game saved at the club screen opens at that screen again.
         QWidget secondWindow;
-        TSeasonPort second(&secondWindow);
+        TQtUserPort second(&secondWindow);
         auto loaded = TWorld::LoadGame((dir / "at_club_screen.kbg").string(), &second);
         second.SetWorld(loaded.get());
         loaded->SetPort(second);

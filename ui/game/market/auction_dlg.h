@@ -35,6 +35,8 @@ public:
     QPushButton* WithdrawBtn() const { return withdrawBtn_; }
     QLabel* TextTransferred() const { return textTransferred_; }
     QLabel* TextPlayer() const { return textPlayer_; }
+    // The auction the window paces, for a caller that reads its state (who leads, for how much).
+    const TAuction& ShownAuction() const { return auction_; }
 
     // Hands the typed offer to the auction (a non-number withdraws) and hides the panel.
     void OfferBtnClick();
