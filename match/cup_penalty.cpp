@@ -7,7 +7,8 @@
 namespace {
 
 constexpr int kKickTextBase = 304; // + the kick's code; the base itself stands for a kick not taken yet
-constexpr int kCellWidth = 96;     // twelve characters
+constexpr std::size_t kNameLength = 12;
+constexpr int kCellWidth = 108; // twelve characters and a gap before the next cell
 constexpr int kSeparatorWidth = 16;
 
 } // namespace
@@ -16,7 +17,8 @@ std::string TCupPenalty::GetListText(int /*mask*/) const {
     TRowMarkup row;
     for (std::size_t side = 0; side < 2; ++side) {
         const std::string placeholder = GetText(kKickTextBase);
-        row.Cell(kCellWidth, takers[side] != nullptr ? takers[side]->PlainName() : placeholder);
+        row.Cell(kCellWidth,
+                 takers[side] != nullptr ? takers[side]->PlainName().substr(0, kNameLength) : placeholder);
         row.Cell(kCellWidth, GetText(kKickTextBase + results[side]));
         if (side == 0) row.Cell(kSeparatorWidth, "-");
     }

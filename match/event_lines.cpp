@@ -14,7 +14,7 @@ constexpr int kPenaltyText = 183, kSentOffText = 184, kBookedText = 185, kSecond
 
 } // namespace
 
-std::vector<std::string> EventLines(const TGame& game) {
+std::vector<std::string> EventLines(const TGame& game, TEventLineFilter filter) {
     std::vector<std::string> lines;
     int homeGoals = 0, awayGoals = 0;
     for (const TGameEvent* e : game.events) {
@@ -37,13 +37,13 @@ std::vector<std::string> EventLines(const TGame& game) {
             lines.push_back(name + " - " + GetText(kBookedText) + " " + minute);
             break;
         case gekSendingOff:
-            lines.push_back(name + " " + GetText(kSentOffText) + " " + minute);
+            if (filter.redCards) lines.push_back(name + " " + GetText(kSentOffText) + " " + minute);
             break;
         case gekSecondBooking:
-            lines.push_back(name + " - " + GetText(kSecondBookingText) + " " + minute);
+            if (filter.redCards) lines.push_back(name + " - " + GetText(kSecondBookingText) + " " + minute);
             break;
         case gekInjury:
-            lines.push_back(name + " " + GetText(kInjuredText) + " " + minute);
+            if (filter.injuries) lines.push_back(name + " " + GetText(kInjuredText) + " " + minute);
             break;
         case gekGoalDisallowed:
             lines.push_back(Format(GetText(kDisallowedText), {name, static_cast<int>(e->minute)}));

@@ -7,4 +7,11 @@
 
 class TGame;
 
-std::vector<std::string> EventLines(const TGame& game);
+// Which lines the list keeps besides the goals, the bookings and the disallowed goals.
+struct TEventLineFilter {
+    bool redCards = true; // a sending-off and a second booking (the player leaves the field)
+    bool injuries = true;
+};
+
+// The running score counts every goal, whatever the filter leaves out.
+std::vector<std::string> EventLines(const TGame& game, TEventLineFilter filter = {});

@@ -280,4 +280,7 @@ TEST(Shootout, EachLineShowsBothTakersAndTheirKicks) {
     EXPECT_EQ(cells(*s.shootout.lines[0]),
               (std::vector<std::string>{homeTaker, "Goal", "-", s.takers[1]->PlainName(), "Saved"}));
     EXPECT_EQ(s.takers[1]->PlainName().substr(0, 4), "Away");
+    // A name longer than the column keeps its first twelve characters.
+    s.takers[1]->attr->SetName("Maximilianus Oberhauser");
+    EXPECT_EQ(cells(*s.shootout.lines[0]).at(3), "Maximilianus");
 }

@@ -1,5 +1,6 @@
 #include "ui/common/object_row_delegate.h"
 
+#include "foundation/row_markup.h"
 #include "ui/common/checked_picture.h"
 #include "ui/common/qt_text.h"
 
@@ -37,8 +38,14 @@ QPixmap TObjectRowDelegate::Flag(const std::string& code, int height) const {
 
 void TObjectRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
-    TRowDelegate::paint(painter, option, index);
     const TKolObject* object = ObjectOf(index);
+    if (object && marked_ && marked_(object)) {
+        QStyleOptionViewItem marked(option);
+        marked.palette.setColor(QPalette::Base, ToQColor(kRowLightYellow));
+        TRowDelegate::paint(painter, marked, index);
+    } else {
+        TRowDelegate::paint(painter, option, index);
+    }
     if (object && countryOf_ && flagLeft_ >= 0) {
         // The flag goes in front of the code: the cell is drawn again, flag first, then the code.
         const std::string code = countryOf_(object);

@@ -18,6 +18,9 @@ public:
     void ShowFlags(const std::string& dataDir, int left, int width,
                    std::function<std::string(const TKolObject*)> countryOf);
 
+    // Rows whose object `marked` picks are painted on light yellow, unless the object has colours of its own.
+    void MarkRows(std::function<bool(const TKolObject*)> marked) { marked_ = std::move(marked); }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
@@ -31,5 +34,6 @@ private:
     int flagLeft_ = -1;
     int flagWidth_ = 0;
     std::function<std::string(const TKolObject*)> countryOf_;
+    std::function<bool(const TKolObject*)> marked_;
     mutable QHash<QString, QPixmap> flags_;
 };

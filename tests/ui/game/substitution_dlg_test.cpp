@@ -1,14 +1,19 @@
 // The substitution dialogs over a game in play: they list the players as the line-ups hold them, and a
 // click changes the players only through the match layer's operations.
 #include "match_in_play.h"
+#include "window_shot.h"
 
 #include "ui/common/object_list_view.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/match/forced_substitution_dlg.h"
 #include "ui/game/match/substitution_dlg.h"
 
+#include "foundation/texts.h"
+#include "world/game_event.h"
 #include "world/player.h"
 
+#include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,11 +21,17 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
 
 std::set<TKolObject*> Rows(const TObjectListView& list) {
     return {list.model->Objects().begin(), list.model->Objects().end()};
+}
+QStringList Lines(const QListWidget& list) {
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i) lines << list.item(i)->text();
+    return lines;
 }
 std::set<TKolObject*> AsSet(const std::vector<TPlayer*>& players) {
     return {players.begin(), players.end()};
@@ -98,6 +109,80 @@ private slots:
             QVERIFY(!other.findChild<QPushButton*>("substituteBtn")->isVisible());
             QTest::mouseClick(other.findChild<QPushButton*>("backBtn"), Qt::LeftButton);
             QVERIFY(!other.isVisible());
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+
+    void theEventsListKeepsOrLeavesOutRedCardsAndInjuries() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int side) {
+            TTeam& club = side == 0 ? *game.homeTeam : *game.awayTeam;
+            const TPlayer& own = *uitest::InRole(club, 1).back();
+            // The game's own events step aside for four the test knows, in this order.
+            TKolList<TGameEvent> played = std::move(game.events);
+            const auto add = [&](int minute, int kind) {
+                game.events.Add(new TGameEvent(static_cast<std::int16_t>(side),
+                                               static_cast<std::int16_t>(minute),
+                                               static_cast<std::int16_t>(kind), own.id, 0));
+            };
+            add(10, gekGoal);
+            add(20, gekBooking);
+            add(30, gekSendingOff);
+            add(40, gekInjury);
+            {
+                TsubstitutionDlg dlg(game, side);
+                dlg.show();
+                QCheckBox* redCards = dlg.CheckViewRedCards();
+                QCheckBox* injuries = dlg.CheckViewInjuries();
+                QCOMPARE(redCards->text(), ToQString(GetCaptionText(203)));
+                QCOMPARE(injuries->text(), ToQString(GetCaptionText(204)));
+                const QStringList all = Lines(*dlg.Events());
+                QCOMPARE(all.size(), 4);
+                QVERIFY(all[2].contains(ToQString(GetText(184))));
+                QVERIFY(all[3].contains(ToQString(GetText(187))));
+                QTest::mouseClick(redCards, Qt::LeftButton);
+                QCOMPARE(Lines(*dlg.Events()), (QStringList{all[0], all[1], all[3]}));
+                QTest::mouseClick(injuries, Qt::LeftButton);
+                QCOMPARE(Lines(*dlg.Events()), (QStringList{all[0], all[1]}));
+                QTest::mouseClick(redCards, Qt::LeftButton);
+                QCOMPARE(Lines(*dlg.Events()), (QStringList{all[0], all[1], all[2]}));
+                QTest::mouseClick(injuries, Qt::LeftButton);
+                QCOMPARE(Lines(*dlg.Events()), all);
+            }
+            game.events = std::move(played);
+            checked = true;
+        });
+        QVERIFY(checked);
+    }
+
+    void aBookedOpponentStandsOnLightYellow() {
+        bool checked = false;
+        uitest::AtHalfTimeOfHumanGame(4711, [&](TGame& game, int side) {
+            TTeam& opponent = side == 0 ? *game.awayTeam : *game.homeTeam;
+            std::vector<TPlayer*> onField = uitest::InRole(opponent, 1);
+            std::vector<std::uint8_t> booked;
+            for (TPlayer* p : onField) booked.push_back(std::exchange(p->matchState.bookedThisMatch, 0));
+            TPlayer* cautioned = onField.front();
+            cautioned->matchState.bookedThisMatch = 1;
+            {
+                TsubstitutionDlg dlg(game, side);
+                dlg.show();
+                const TObjectListView& list = *dlg.OpponentPlayers();
+                const auto back = [&](const TPlayer* p) {
+                    const QModelIndex index = list.model->index(list.model->RowOf(p));
+                    list.view->scrollTo(index);
+                    const QImage shot = list.view->viewport()->grab().toImage();
+                    const QRect row = list.view->visualRect(index) & list.view->viewport()->rect();
+                    return shot.pixelColor(QPoint(row.right() - 2, row.center().y()) *
+                                           shot.devicePixelRatio());
+                };
+                QCOMPARE(back(cautioned), QColor(0xFF, 0xFF, 0x80));
+                QCOMPARE(back(onField.back()), list.view->palette().color(QPalette::Base));
+                uitest::Shot(&dlg, "TsubstitutionDlg");
+            }
+            for (std::size_t i = 0; i < onField.size(); ++i)
+                onField[i]->matchState.bookedThisMatch = booked[i];
             checked = true;
         });
         QVERIFY(checked);

@@ -31,6 +31,13 @@ void ShowPlayers(TObjectListView& list, const std::vector<TPlayer*>& players) {
     list.model->SetObjects(std::vector<TKolObject*>(players.begin(), players.end()));
 }
 
+void MarkBookedPlayers(TObjectListView& list) {
+    list.delegate->MarkRows([](const TKolObject* object) {
+        const auto* player = dynamic_cast<const TPlayer*>(object);
+        return player != nullptr && player->matchState.bookedThisMatch != 0;
+    });
+}
+
 TPlayer* CurrentPlayer(const TObjectListView& list) {
     const QModelIndex index = list.view->currentIndex();
     if (!index.isValid() || !list.view->selectionModel()->isSelected(index)) return nullptr;

@@ -51,8 +51,9 @@ TPenaltiesDlg::TPenaltiesDlg(TShootout& shootout, QWidget* parent)
     listBoxPenalties_ = new TObjectListView(prototype, 0, 0, this);
     listBoxPenalties_->setObjectName("ListBoxPenalties");
     listBoxPenalties_->header->hide();
+    listBoxPenalties_->delegate->SetNumbered(true);
     listBoxPenalties_->view->setSelectionMode(QAbstractItemView::SingleSelection);
-    listBoxPenalties_->setMinimumSize(440, 22 * 8);
+    listBoxPenalties_->setMinimumSize(500, 22 * 8);
     textResult_ = new QLabel(this);
     textResult_->setObjectName("textResult");
     textResult_->setFont(big);
@@ -78,6 +79,7 @@ TPenaltiesDlg::TPenaltiesDlg(TShootout& shootout, QWidget* parent)
     layout->addWidget(listBoxPenalties_, 1);
     layout->addWidget(textResult_);
     ApplyTexts();
+    ShowLines();
 }
 
 void TPenaltiesDlg::Run() {
@@ -98,6 +100,7 @@ void TPenaltiesDlg::Timer1Timer() {
 void TPenaltiesDlg::ShowLines() {
     std::vector<TKolObject*> lines;
     for (TCupPenalty* line : shootout_.lines) lines.push_back(line);
+    for (std::size_t i = lines.size(); i < waitingLines_.size(); ++i) lines.push_back(&waitingLines_[i]);
     listBoxPenalties_->model->SetObjects(lines);
     if (shootout_.selectedLine >= 0 && shootout_.selectedLine < static_cast<int>(lines.size()))
         listBoxPenalties_->Select(lines[static_cast<std::size_t>(shootout_.selectedLine)]);

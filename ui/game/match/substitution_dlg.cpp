@@ -12,6 +12,7 @@
 #include "world/records.h"
 #include "world/team.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -24,6 +25,7 @@
 namespace {
 constexpr int kCaptionText = 73, kOnPitchText = 140, kOnBenchText = 141, kSubstituteText = 142;
 constexpr int kOpponentText = 134, kRefereeText = 92, kBackText = 96;
+constexpr int kRedCardsText = 203, kInjuriesText = 204;
 
 void SetClubColours(QWidget* widget, const TTeam& club) {
     QPalette pal = widget->palette();
@@ -75,6 +77,7 @@ TsubstitutionDlg::TsubstitutionDlg(TGame& game, int side, QWidget* parent)
     listBoxOpponentPlayers_ = NewMatchPlayerList(prototype, groupBox2_);
     listBoxOpponentPlayers_->setObjectName("listBoxOpponentPlayers");
     listBoxOpponentPlayers_->view->setSelectionMode(QAbstractItemView::NoSelection);
+    MarkBookedPlayers(*listBoxOpponentPlayers_);
     auto* opp = new QVBoxLayout(groupBox2_);
     opp->addWidget(listBoxOpponentPlayers_);
 
@@ -87,11 +90,23 @@ TsubstitutionDlg::TsubstitutionDlg(TGame& game, int side, QWidget* parent)
     connect(textReferee_, &QPushButton::clicked, this,
             [this] { ShowRefereeAid(game_.World(), game_, this); });
     auto* ref = new QVBoxLayout(groupBox1_);
+    ref->setContentsMargins(6, 2, 6, 2);
     ref->addWidget(textReferee_);
 
     listBoxOfEvents_ = new QListWidget(this);
     listBoxOfEvents_->setObjectName("ListBoxOfEvents");
     listBoxOfEvents_->setSelectionMode(QAbstractItemView::NoSelection);
+    listBoxOfEvents_->setMinimumHeight(listBoxOfEvents_->fontMetrics().height() * 4);
+    checkViewRedCards_ = new QCheckBox(this);
+    checkViewRedCards_->setObjectName("checkViewRedCards");
+    SetTextTag(checkViewRedCards_, kRedCardsText);
+    checkViewInjuries_ = new QCheckBox(this);
+    checkViewInjuries_->setObjectName("checkViewInjuries");
+    SetTextTag(checkViewInjuries_, kInjuriesText);
+    for (QCheckBox* box : {checkViewRedCards_, checkViewInjuries_}) {
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, &TsubstitutionDlg::FillEvents);
+    }
 
     backBtn_ = new QPushButton(this);
     backBtn_->setObjectName("backBtn");
@@ -103,7 +118,12 @@ TsubstitutionDlg::TsubstitutionDlg(TGame& game, int side, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(groupBox2_, 3);
     right->addWidget(groupBox1_);
-    right->addWidget(listBoxOfEvents_, 2);
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(checkViewRedCards_);
+    filters->addWidget(checkViewInjuries_);
+    filters->addStretch();
+    right->addLayout(filters);
+    right->addWidget(listBoxOfEvents_, 1);
     auto* columns = new QHBoxLayout;
     columns->addWidget(groupBoxSubstitution_, 1);
     columns->addLayout(right, 1);
@@ -143,9 +163,15 @@ void TsubstitutionDlg::PrepareDialog() {
     ShowPlayers(*listBoxOfSelectedPlayers_, PlayersInRole(club_, 1));
     ShowPlayers(*listBoxOfSubstitutePlayers_, PlayersInRole(club_, 2));
     ShowPlayers(*listBoxOpponentPlayers_, PlayersInRole(opponent_, 1));
-    listBoxOfEvents_->clear();
-    for (const std::string& line : EventLines(game_)) listBoxOfEvents_->addItem(ToQString(line));
+    FillEvents();
     Update();
+}
+
+void TsubstitutionDlg::FillEvents() {
+    listBoxOfEvents_->clear();
+    const TEventLineFilter filter{.redCards = checkViewRedCards_->isChecked(),
+                                  .injuries = checkViewInjuries_->isChecked()};
+    for (const std::string& line : EventLines(game_, filter)) listBoxOfEvents_->addItem(ToQString(line));
 }
 
 void TsubstitutionDlg::Update() {

@@ -7,9 +7,11 @@
 // Driving it from a test: the dialog's objectName is "TsubstitutionDlg" (find it with
 // QApplication::activeModalWidget()); select rows with SelectedPlayers()/SubstitutePlayers() (their
 // `view`'s setCurrentIndex, or a click on a row), then click the button found by the objectName
-// "substituteBtn"; close with "backBtn".
+// "substituteBtn"; close with "backBtn". The check boxes "checkViewRedCards" and "checkViewInjuries" (both
+// on at first) keep or leave out those lines of the events list.
 #include "ui/common/kol_form.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -28,6 +30,8 @@ public:
     TObjectListView* SubstitutePlayers() const { return listBoxOfSubstitutePlayers_; }
     TObjectListView* OpponentPlayers() const { return listBoxOpponentPlayers_; }
     QListWidget* Events() const { return listBoxOfEvents_; }
+    QCheckBox* CheckViewRedCards() const { return checkViewRedCards_; }
+    QCheckBox* CheckViewInjuries() const { return checkViewInjuries_; }
     QPushButton* SubstituteBtn() const { return substituteBtn_; }
     QPushButton* BackBtn() const { return backBtn_; }
     QLabel* LabelCaption() const { return labelCaption_; }
@@ -37,6 +41,7 @@ public:
 private:
     void PrepareDialog();
     void Update();
+    void FillEvents();
     void substituteBtnClick();
 
     TGame& game_;
@@ -51,6 +56,8 @@ private:
     TObjectListView* listBoxOfSubstitutePlayers_;
     TObjectListView* listBoxOpponentPlayers_;
     QListWidget* listBoxOfEvents_;
+    QCheckBox* checkViewRedCards_;
+    QCheckBox* checkViewInjuries_;
     QPushButton* substituteBtn_;
     QPushButton* backBtn_;
 };
