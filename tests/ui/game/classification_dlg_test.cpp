@@ -7,6 +7,7 @@
 #include "ui/common/row_delegate.h"
 #include "ui/game/qt_user_port.h"
 #include "ui/game/season/classification_dlg.h"
+#include "ui/game/season/season_pace.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -68,6 +69,21 @@ private slots:
         }
         QCOMPARE(humanRows, 1);
         uitest::Shot(&dialog, "TclassificationDlg");
+    }
+
+    void theSeasonPaceShortensTheSecondsNotTheTicks() {
+        auto world = uitest::SeededCareer(2024, {"Ana"});
+        {
+            TclassificationDlg dialog(*world, 1, true, nullptr);
+            QCOMPARE(dialog.Timer()->interval(), 1000); // a person gets his ten seconds
+        }
+        SetSeasonPace(0);
+        TclassificationDlg dialog(*world, 1, true, nullptr);
+        QCOMPARE(dialog.Timer()->interval(), 0);
+        const int result = dialog.exec(); // nobody touches it
+        SetSeasonPace(100);
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(dialog.Ticks(), TclassificationDlg::kAutoCloseTicks);
     }
 
     void theRulesTableClosesItselfAtTheTenthTickAndOnlyWhenAsked() {

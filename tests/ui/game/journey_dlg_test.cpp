@@ -11,6 +11,7 @@
 #include "ui/game/match/penalty_dlg.h"
 #include "ui/game/match/substitution_dlg.h"
 #include "ui/game/qt_user_port.h"
+#include "ui/game/season/season_pace.h"
 
 #include "match/matchday_runner.h"
 #include "match/substitutions.h"
@@ -99,6 +100,7 @@ private slots:
         PlayLeagueRound(*expected, steps);
 
         SetMatchPace(0);
+        SetSeasonPace(0); // the cup draw of the season's start and the tables run through at once
         QWidget mainWindow;
         TQtUserPort port(&mainWindow);
         auto world = uitest::SeededCareer(kSeed, kHumans, true, &port);

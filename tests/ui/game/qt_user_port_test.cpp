@@ -12,6 +12,7 @@
 #include "ui/game/match/match_pace.h"
 #include "ui/game/match/penalty_dlg.h"
 #include "ui/game/qt_user_port.h"
+#include "ui/game/season/season_pace.h"
 #include "world/selection.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ private slots:
         };
         PlayLeagueRound(*expected, steps);
 
+        SetSeasonPace(0); // the cup draw of the season's start and the tables run through at once
         QWidget mainWindow;
         TQtUserPort port(&mainWindow);
         auto world = uitest::SeededCareer(4711, humans, true, &port);

@@ -8,6 +8,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/game/club/plantel_dlg.h"
 #include "ui/game/season/classification_row_delegate.h"
+#include "ui/game/season/season_pace.h"
 #include "world/world.h"
 
 #include <QGridLayout>
@@ -135,7 +136,7 @@ TclassificationDlg::TclassificationDlg(TWorld& world, int round, bool autoClose,
     labelCaption_->setText(ToQString(ClassificationCaption(round)));
 
     timer_ = new QTimer(this);
-    timer_->setInterval(kTickMs);
+    timer_->setInterval(SeasonPacedMs(kTickMs));
     connect(timer_, &QTimer::timeout, this, &TclassificationDlg::Tick);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());

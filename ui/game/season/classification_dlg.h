@@ -2,8 +2,9 @@
 // The league tables after a round: the four leagues, ten clubs each, in the order the rules sorted them,
 // each row with the face of its table status, the club's flag, name and record on its colours. A
 // double-click (or Enter) on a club opens its squad view, the self-closing timer stopped meanwhile. With
-// auto-close on, the dialog closes itself at the 10th tick of its 1-second timer; Close (or Escape) closes
-// it at any time. The dialog only shows the tables: it sorts nothing.
+// auto-close on, the dialog closes itself at the 10th tick of its 1-second timer (scaled by the season
+// pace, season_pace.h); Close (or Escape) closes it at any time. The dialog only shows the tables: it
+// sorts nothing.
 #include "ui/common/kol_form.h"
 
 #include <array>

@@ -4,6 +4,7 @@
 #include "season/season_honours.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/season/club_label.h"
+#include "ui/game/season/season_pace.h"
 #include "world/world.h"
 
 #include <QGridLayout>
@@ -173,7 +174,7 @@ TEndOfSeasonDlg::TEndOfSeasonDlg(const TSeasonHonours& honours, QWidget* parent)
     for (const std::string& line : honours.scorerLines) listBoxBestScorers_->addItem(ToQString(line));
 
     timer_ = new QTimer(this);
-    timer_->setInterval(kTickMs);
+    timer_->setInterval(SeasonPacedMs(kTickMs));
     connect(timer_, &QTimer::timeout, this, &TEndOfSeasonDlg::Tick);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());

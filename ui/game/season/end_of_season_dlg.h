@@ -1,7 +1,8 @@
 #pragma once
 // The end of a season: the champion and the cup winner with their titles and coaches, the prizes paid, and
 // the season's best scorers. The rules have paid the prizes and filled TSeasonHonours; the window only shows
-// it. It closes by its button (Continue, Enter, Escape) or by itself at the 11th tick of its 1-second timer.
+// it. It closes by its button (Continue, Enter, Escape) or by itself at the 11th tick of its 1-second timer
+// (scaled by the season pace, season_pace.h).
 #include "ui/common/kol_form.h"
 
 class QLabel;

@@ -7,6 +7,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/game/season/draw_game_row_delegate.h"
 #include "ui/game/season/draw_team_row_delegate.h"
+#include "ui/game/season/season_pace.h"
 #include "world/world.h"
 
 #include <QGuiApplication>
@@ -113,7 +114,7 @@ TsorteioDlg::TsorteioDlg(TCupDraw& draw, QWidget* parent) : TKolForm(kCupText, p
     for (const TCupDraw::TPair& pair : draw_.Pairs()) AddPair(static_cast<int>(&pair - &draw_.Pairs()[0]));
 
     timer_ = new QTimer(this);
-    timer_->setInterval(draw_.IntervalMs());
+    timer_->setInterval(SeasonPacedMs(draw_.IntervalMs()));
     connect(timer_, &QTimer::timeout, this, &TsorteioDlg::Tick);
     if (draw_.Finished()) Finished();
 
@@ -160,7 +161,7 @@ void TsorteioDlg::AddPair(int index) {
 
 void TsorteioDlg::Finished() {
     closingTicks_ = 0;
-    timer_->setInterval(kClosingIntervalMs);
+    timer_->setInterval(SeasonPacedMs(kClosingIntervalMs));
     closeBtn_->setEnabled(true);
     closeBtn_->setDefault(true);
 }

@@ -3,7 +3,8 @@
 // appearing one by one as the timer draws them (TCupDraw::DrawNextPair), the pairs of the persons' clubs
 // once more in a list of their own. When every pair is drawn the timer runs on at 500 ms and the 11th tick
 // closes the window. Space or Enter draws the rest at once; Escape draws the rest and closes; Close does
-// too once the draw is finished. The draws come in the core's order whatever is pressed.
+// too once the draw is finished. The draws come in the core's order whatever is pressed. Both intervals are
+// scaled by the season pace (season_pace.h).
 #include "ui/common/kol_form.h"
 
 #include <exception>
