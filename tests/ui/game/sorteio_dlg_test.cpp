@@ -7,6 +7,7 @@
 #include "season/cup_draw.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/qt_user_port.h"
+#include "ui/game/season/season_pace.h"
 #include "ui/game/season/sorteio_dlg.h"
 
 #include <QApplication>
@@ -107,6 +108,20 @@ private slots:
         QVERIFY(again.Finished());
         QCOMPARE(dialog.ListBoxGames()->count(), again.Games());
         QVERIFY(!dialog.isVisible());
+    }
+
+    void atSeasonPaceZeroTheDrawRunsThroughAndClosesOnItsOwn() {
+        auto world = uitest::SeededCareer(779, {"Ana"});
+        TCupDraw draw(*world, 0);
+        QCOMPARE(TsorteioDlg(draw).Timer()->interval(), draw.IntervalMs()); // the person's pace
+        SetSeasonPace(0);
+        TsorteioDlg dialog(draw);
+        const int result = dialog.exec(); // nobody touches it
+        SetSeasonPace(100);
+        QCOMPARE(result, int(QDialog::Accepted));
+        QVERIFY(draw.Finished());
+        QCOMPARE(dialog.ListBoxGames()->count(), draw.Games());
+        QCOMPARE(dialog.Timer()->interval(), 0); // the closing ticks too
     }
 };
 
