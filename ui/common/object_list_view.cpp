@@ -53,6 +53,11 @@ void TObjectListView::showEvent(QShowEvent* event) {
         header->resizeSection(i, widths_[static_cast<std::size_t>(i)]);
 }
 
+void TObjectListView::WidenColumn(int section, int extra) {
+    widths_.at(static_cast<std::size_t>(section)) += extra;
+    header->resizeSection(section, widths_[static_cast<std::size_t>(section)]);
+}
+
 int TObjectListView::ColumnLeft(int section) const {
     int left = 0;
     for (int i = 0; i < section; ++i) left += columnWidths_.at(static_cast<std::size_t>(i));

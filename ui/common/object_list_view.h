@@ -22,6 +22,9 @@ public:
     int ColumnLeft(int section) const;
     int ColumnWidth(int section) const { return columnWidths_.at(static_cast<std::size_t>(section)); }
     const std::string& Caption(int section) const { return captions_.at(static_cast<std::size_t>(section)); }
+    // Widens the header's section by `extra` pixels, for a column whose rows draw something of their own
+    // in front of it (a flag with room of its own: TObjectRowDelegate::ShowFlags).
+    void WidenColumn(int section, int extra);
 
     // The order a click on `section` asks for: the column's own order the first time, the reverse when
     // the same column is clicked again. The header shows the column and the direction.

@@ -7,7 +7,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int kLeftMargin = 2; // the row painter's margin in front of the first cell
 constexpr int kFlagGap = 4;
 
 const TKolObject* ObjectOf(const QModelIndex& index) {
@@ -17,23 +16,39 @@ const TKolObject* ObjectOf(const QModelIndex& index) {
 
 TObjectRowDelegate::TObjectRowDelegate(QObject* parent) : TRowDelegate(parent) {}
 
-void TObjectRowDelegate::ShowFlags(const std::string& dataDir, int left, int width,
-                                   std::function<std::string(const TKolObject*)> countryOf) {
+void TObjectRowDelegate::ShowFlags(const std::string& dataDir, int left,
+                                   std::function<std::string(const TKolObject*)> countryOf, int room) {
     dataDir_ = dataDir;
     flagLeft_ = left;
-    flagWidth_ = width;
+    flagRoom_ = room;
     countryOf_ = std::move(countryOf);
     flags_.clear();
 }
 
-QPixmap TObjectRowDelegate::Flag(const std::string& code, int height) const {
-    const QString key = ToQString(code) + '/' + QString::number(height);
+QPixmap TObjectRowDelegate::Flag(const std::string& code, QSize box, qreal ratio) const {
+    const QString key = ToQString(code) + '/' + QString::number(box.width()) + 'x' +
+                        QString::number(box.height()) + '@' + QString::number(ratio);
     const auto it = flags_.constFind(key);
     if (it != flags_.constEnd()) return *it;
     QPixmap flag = LoadFlag(dataDir_, code);
-    if (!flag.isNull()) flag = flag.scaledToHeight(height, Qt::SmoothTransformation);
+    if (!flag.isNull()) {
+        // Scaled once for the screen's pixels, so that it stays sharp at 200 %.
+        flag = flag.scaled(box * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        flag.setDevicePixelRatio(ratio);
+    }
     flags_.insert(key, flag);
     return flag;
+}
+
+TRowCellPicture TObjectRowDelegate::CellPicture(const QModelIndex& index, const QRect& rect,
+                                                qreal ratio) const {
+    const TKolObject* object = ObjectOf(index);
+    if (!object || !countryOf_ || flagLeft_ < 0) return {};
+    const int height = std::max(8, rect.height() - 6);
+    // Inside the column the flag keeps the proportions of the pictures (40 x 28); in a room of its own it
+    // also leaves a gap before the code.
+    const QSize box(flagRoom_ > 0 ? flagRoom_ - kFlagGap : height * 10 / 7, height);
+    return {flagLeft_, Flag(countryOf_(object), box, ratio), flagRoom_};
 }
 
 void TObjectRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -46,30 +61,14 @@ void TObjectRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     } else {
         TRowDelegate::paint(painter, option, index);
     }
-    if (object && countryOf_ && flagLeft_ >= 0) {
-        // The flag goes in front of the code: the cell is drawn again, flag first, then the code.
-        const std::string code = countryOf_(object);
-        const QPixmap flag = Flag(code, std::max(8, option.rect.height() - 6));
-        if (!flag.isNull()) {
-            const QRect cell(option.rect.left() + kLeftMargin + flagLeft_, option.rect.top(), flagWidth_,
-                             option.rect.height());
-            const bool selected = option.state & QStyle::State_Selected;
-            const TColor back = selected && object->SelectedBackColor() >= 1 ? object->SelectedBackColor()
-                                                                             : object->BackColor();
-            painter->save();
-            painter->fillRect(cell.adjusted(0, 1, 0, -1), ToQColor(back));
-            const int y = cell.top() + (cell.height() - flag.height()) / 2;
-            painter->drawPixmap(cell.left(), y, flag);
-            painter->setPen(ToQColor(object->TextColor()));
-            painter->setFont(option.font);
-            const QRect text = cell.adjusted(flag.width() + kFlagGap, 0, 0, 0);
-            painter->setClipRect(cell);
-            painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ToQString(code));
-            painter->restore();
-        }
-    }
     if (option.state & QStyle::State_Selected)
         PaintSelectionFrame(*painter, option.rect, option.palette.color(QPalette::Highlight));
+}
+
+QSize TObjectRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QSize size = TRowDelegate::sizeHint(option, index);
+    if (countryOf_ && flagLeft_ >= 0) size.rwidth() += flagRoom_;
+    return size;
 }
 
 void TObjectRowDelegate::PaintSelectionFrame(QPainter& painter, const QRect& rect, const QColor& highlight) {

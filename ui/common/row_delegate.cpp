@@ -11,6 +11,7 @@ namespace {
 constexpr int kLeftMargin = 2;
 constexpr int kRightInset = 10; // alignment code 6 keeps this far from the cell's right edge
 constexpr int kSeparatorRise = 4;
+constexpr int kPictureGap = 4; // between a picture inside its cell and the cell's text
 
 const TKolObject* ObjectOf(const QModelIndex& index) {
     return reinterpret_cast<const TKolObject*>(index.data(kRowObjectRole).value<quintptr>());
@@ -41,9 +42,10 @@ void TRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette& palette = option.palette;
-    PaintRow(*painter, option.rect, RowText(index), ObjectOf(index), selected,
-             numbered_ ? index.row() + 1 : 0, option.font, palette.color(QPalette::Base),
-             palette.color(QPalette::Text));
+    PaintRow(
+        *painter, option.rect, RowText(index), ObjectOf(index), selected, numbered_ ? index.row() + 1 : 0,
+        option.font, palette.color(QPalette::Base), palette.color(QPalette::Text),
+        CellPicture(index, option.rect, painter->device() ? painter->device()->devicePixelRatioF() : 1.0));
     if (option.state & QStyle::State_HasFocus) {
         painter->save();
         QPen pen(palette.color(QPalette::Text), 1, Qt::DotLine);
@@ -63,9 +65,14 @@ QSize TRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
     return QSize(width, height);
 }
 
+TRowCellPicture TRowDelegate::CellPicture(const QModelIndex& /*index*/, const QRect& /*rect*/,
+                                          qreal /*ratio*/) const {
+    return {};
+}
+
 void TRowDelegate::PaintRow(QPainter& painter, const QRect& rect, const std::string& rowText,
                             const TKolObject* object, bool selected, int rowNumber, const QFont& font,
-                            const QColor& listBack, const QColor& listText) {
+                            const QColor& listBack, const QColor& listText, const TRowCellPicture& picture) {
     painter.save();
     QColor text = listText;
     QColor brush = listBack;
@@ -97,6 +104,10 @@ void TRowDelegate::PaintRow(QPainter& painter, const QRect& rect, const std::str
     bool atStartColor = true;
 
     int x = rect.left() + kLeftMargin;
+    // Where the picture's cell starts: the numbered prefix shifts every cell.
+    const int pictureLeft = picture.picture.isNull() || picture.left < 0
+                                ? -1
+                                : rect.left() + kLeftMargin + picture.left + (rowNumber > 0 ? 25 : 0);
     const std::vector<TRowCell> cells = ParseRowMarkup(row);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const TRowCell& cell = cells[i];
@@ -117,8 +128,18 @@ void TRowDelegate::PaintRow(QPainter& painter, const QRect& rect, const std::str
         const QColor color = atStartColor ? startColor : ToQColor(state.textColor);
 
         // The last cell may run to the end of the row; the others stay inside their width.
+        int textLeft = x;
+        if (x == pictureLeft) {
+            const QSizeF size = picture.picture.deviceIndependentSize();
+            painter.drawPixmap(QPointF(x, rect.top() + (rect.height() - size.height()) / 2), picture.picture);
+            if (picture.room > 0) {
+                x += picture.room;
+                textLeft = x;
+            } else
+                textLeft = x + static_cast<int>(size.width()) + kPictureGap;
+        }
         const int right = i + 1 == cells.size() ? std::max(rect.right(), x + cell.width) : x + cell.width;
-        QRect area(x, rect.top(), right - x, rect.height());
+        QRect area(textLeft, rect.top(), right - textLeft, rect.height());
         int flags = Qt::AlignVCenter | Qt::TextSingleLine;
         if (state.align == kRowAlignRight) {
             area.setRight(x + cell.width - kRightInset);

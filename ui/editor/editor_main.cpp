@@ -179,9 +179,9 @@ void TeditorMain::BuildPages() {
     teams_->model->toolTip = TeamToolTip;
     // The country column shows the country's flag in front of its code.
     constexpr int kCountryColumn = 2;
-    teams_->delegate->ShowFlags(
-        DataDir(), teams_->ColumnLeft(kCountryColumn), teams_->ColumnWidth(kCountryColumn),
-        [](const TKolObject* o) { return static_cast<const TEditorTeam*>(o)->attr.Country(); });
+    teams_->delegate->ShowFlags(DataDir(), teams_->ColumnLeft(kCountryColumn), [](const TKolObject* o) {
+        return static_cast<const TEditorTeam*>(o)->attr.Country();
+    });
     teams_->model->onDrop = [this](TKolObject* object, int row) {
         auto* player = static_cast<TEditorPlayer*>(object);
         return ListBoxOfTeamsDragDrop(player, static_cast<TEditorTeam*>(teams_->model->ObjectAt(row)));

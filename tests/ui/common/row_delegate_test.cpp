@@ -1,4 +1,5 @@
 #include "foundation/row_markup.h"
+#include "ui/common/object_row_delegate.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/row_delegate.h"
 
@@ -25,13 +26,14 @@ const QColor kListBack(Qt::white);
 const QColor kListText(Qt::black);
 
 QImage Paint(const std::string& row, const TKolObject* object = nullptr, bool selected = false,
-             int number = 0) {
+             int number = 0, const TRowCellPicture& picture = {}) {
     QImage image(400, 24, QImage::Format_RGB32);
     image.fill(Qt::magenta); // anything the painter leaves untouched shows up
     QPainter p(&image);
     QFont font("DejaVu Sans");
     font.setPixelSize(13);
-    TRowDelegate::PaintRow(p, image.rect(), row, object, selected, number, font, kListBack, kListText);
+    TRowDelegate::PaintRow(p, image.rect(), row, object, selected, number, font, kListBack, kListText,
+                           picture);
     return image;
 }
 
@@ -59,6 +61,12 @@ std::string B(std::initializer_list<int> bytes) {
     for (int b : bytes) s += static_cast<char>(b);
     return s;
 }
+// A player-like row without colours of its own: a name and a nationality code.
+class TNational : public TKolObject {
+public:
+    std::string GetListText(int) const override { return TRowMarkup().Cell(40, "Xx").Cell(35, "ARG").Text(); }
+};
+
 } // namespace
 
 class RowDelegateTest : public QObject {
@@ -157,6 +165,75 @@ private slots:
             for (int x = 0; x < 400; ++x) QCOMPARE(plainLine.pixelColor(x, y), kListBack);
         const QList<int> dash = InkColumns(Paint(B({30, 254})), kListBack);
         QVERIFY(!dash.isEmpty() && dash.size() < 15);
+    }
+
+    void aCellPictureSitsOnTheRowsBackgroundInFrontOfItsCell() {
+        QPixmap green(10, 6);
+        green.fill(QColor(0, 200, 0));
+        const TColoured plain(0, 0, 0);
+        // Three cells of 40; the second is red and gets the picture.
+        const std::string row = B({40}) + "W\t" + B({0xF9, 40}) + "W\t" + B({0xF8, 40}) + "W";
+        const auto firstRed = [](const QImage& image) {
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (image.pixelColor(x, y) == QColor(255, 0, 0)) return x;
+            return -1;
+        };
+        // With room of its own (20): the picture at 2 + 40, centred; the red text from 62; the third
+        // cell from 2 + 80 + 20.
+        QImage room = Paint(row, &plain, false, 0, {40, green, 20});
+        QCOMPARE(room.pixelColor(42, 9), QColor(0, 200, 0));
+        QCOMPARE(room.pixelColor(51, 14), QColor(0, 200, 0));
+        QCOMPARE(room.pixelColor(52, 9), kListBack);
+        QCOMPARE(room.pixelColor(42, 8), kListBack); // the row's own background around it, not black
+        QVERIFY2(firstRed(room) >= 62 && firstRed(room) <= 65, qPrintable(QString::number(firstRed(room))));
+        QList<int> ink = InkColumns(room, kListBack, 63 + 40 - 2, 400);
+        QVERIFY2(!ink.isEmpty() && ink.first() >= 102 && ink.first() <= 105,
+                 qPrintable(QString::number(ink.first())));
+        // Inside its cell: the cell's text after the picture and a gap of 4; the third cell stays at 82.
+        QImage inside = Paint(row, &plain, false, 0, {40, green, 0});
+        QVERIFY2(firstRed(inside) >= 56 && firstRed(inside) <= 59,
+                 qPrintable(QString::number(firstRed(inside))));
+        ink = InkColumns(inside, kListBack, 82, 400);
+        QVERIFY2(!ink.isEmpty() && ink.first() <= 85, qPrintable(QString::number(ink.first())));
+        // A selected row without colours is light yellow around the picture too.
+        QCOMPARE(Paint(row, &plain, true, 0, {40, green, 20}).pixelColor(42, 8), QColor(0xFF, 0xFF, 0x80));
+        // A numbered row moves the picture with its cell.
+        QCOMPARE(Paint(row, &plain, false, 3, {40, green, 20}).pixelColor(67, 9), QColor(0, 200, 0));
+    }
+
+    void aCountrysFlagIsDrawnOnTheRowNotOnABlackBox() {
+        QListWidget list;
+        auto* delegate = new TObjectRowDelegate(&list);
+        list.setItemDelegate(delegate);
+        delegate->ShowFlags(
+            std::string(KOLBRIN_BINARY_DIR) + "/bin", 40,
+            [](const TKolObject*) { return std::string("ARG"); }, 26);
+        const TNational player;
+        auto* item = new QListWidgetItem(&list);
+        item->setData(kRowObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(&player)));
+        QImage image(400, 24, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        QStyleOptionViewItem option;
+        option.rect = image.rect();
+        option.font = QFont("DejaVu Sans");
+        option.font.setPixelSize(13);
+        option.palette.setColor(QPalette::Base, kListBack);
+        option.palette.setColor(QPalette::Text, kListText);
+        delegate->paint(&painter, option, list.model()->index(0, 0));
+        painter.end();
+        // The flag (40 x 28) fits 22 x 18: 22 x 15, from x = 42 and y = 4. Above it, the row's white.
+        for (int x = 42; x < 64; ++x) QCOMPARE(image.pixelColor(x, 2), kListBack);
+        const QColor flag = image.pixelColor(52, 8);
+        QVERIFY2(flag != kListBack && flag != QColor(Qt::black) && flag != QColor(Qt::magenta),
+                 qPrintable(flag.name()));
+        QCOMPARE(image.pixelColor(64, 8), kListBack);
+        // The code keeps its whole column, after the flag's room: from 2 + 40 + 26.
+        const QList<int> ink = InkColumns(image, kListBack, 64, 400);
+        QVERIFY2(!ink.isEmpty() && ink.first() >= 68 && ink.first() <= 71,
+                 qPrintable(QString::number(ink.first())));
+        QCOMPARE(delegate->sizeHint(option, list.model()->index(0, 0)).width(), 2 + 40 + 35 + 26);
     }
 
     void delegateAsksTheItemsObject() {

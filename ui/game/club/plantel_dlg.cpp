@@ -48,6 +48,7 @@ constexpr int kObservedListText = 129;
 constexpr int kMoralText = 205;
 constexpr int kCoachPerformanceText = 206;
 constexpr int kBuyText = 425;
+constexpr int kFlagRoom = 26; // a flag of 22 x 15 pixels and its gap, in front of the nationality code
 constexpr int kLoanText = 448;
 constexpr int kBalanceText = 414;
 constexpr int kCalendarText = 336;
@@ -270,13 +271,15 @@ void TPlantelDlg::RebuildList() {
         return ToQString(TPlayer::PositionLongName(p->position()) + " - " +
                          TPlayer::BehaviourName(p->behaviour()));
     };
-    // The flag of each player's country in front of his nationality code.
+    // The flag of each player's country in front of his nationality code, in room of its own: the code
+    // keeps its whole column.
     for (int section = 0; section < listBoxOfPlayers_->headerModel->columnCount(); ++section)
-        if (listBoxOfPlayers_->Caption(section) == GetText(kTxtColNationality))
+        if (listBoxOfPlayers_->Caption(section) == GetText(kTxtColNationality)) {
             listBoxOfPlayers_->delegate->ShowFlags(
                 GameFolderOfProgram(), listBoxOfPlayers_->ColumnLeft(section),
-                listBoxOfPlayers_->ColumnWidth(section),
-                [](const TKolObject* o) { return static_cast<const TPlayer*>(o)->nationality(); });
+                [](const TKolObject* o) { return static_cast<const TPlayer*>(o)->nationality(); }, kFlagRoom);
+            listBoxOfPlayers_->WidenColumn(section, kFlagRoom);
+        }
     listHolder_->addWidget(listBoxOfPlayers_);
     connect(listBoxOfPlayers_->view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { ListBoxOfPlayersClick(); });
