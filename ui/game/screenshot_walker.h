@@ -5,6 +5,12 @@
 // pictured once per name (DIR/<objectName>.png) and then answered with its default choice after a short
 // delay, as a player pressing Enter would. After KOLBRIN_SHOTS_SECONDS (300 by default) the program ends.
 // A normal start never installs it.
+//
+// At the first club screen it meets, the walker first goes through the screen's doors one after the other,
+// as a player would (the screen's own buttons, menu commands and squad list, found by object name): each
+// window is pictured once as DIR/<picture>.png and closed, a door that turns the screen's page pictures the
+// screen. A door that opens nothing or another window is written to the error stream. Then the screen is
+// answered and the career goes on; with KOLBRIN_SHOTS_STOP=doors the program ends there instead.
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -27,7 +33,14 @@ protected:
 private:
     void Capture(QWidget* window, const QString& name);
     void Answer(QDialog* dialog, int attempt);
+    // The club screen's doors, from `door` on; the screen is answered after the last one.
+    void OpenDoor(QDialog* screen, int door);
+    void LookThroughDoor(QDialog* screen, int door, int attempt);
+    void BehindDoor(QDialog* screen, int door, QDialog* window, bool picked);
+    void CloseDoor(QDialog* screen, int door, QDialog* window, int attempt);
 
     QString folder_;
     QSet<QString> pictured_;
+    bool doorsWalked_ = false;  // the doors of the first club screen have been (or are being) walked
+    bool walkingDoors_ = false; // while they are, the windows behind them are not answered as dialogs
 };
