@@ -259,6 +259,8 @@ void TprepareGameDlg::BuildButtonBar(QBoxLayout* layout) {
     showCardsBtn_ = new QToolButton(panel);
     showCardsBtn_->setObjectName("ShowCardsBtn");
     showCardsBtn_->setCheckable(true);
+    // As tall as the bar's buttons beside it.
+    showCardsBtn_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     showCardsBtn_->setChecked(squad_->ShowCards());
     SetTextTag(showCardsBtn_, kCardsBtnText);
     connect(showCardsBtn_, &QToolButton::clicked, this, &TprepareGameDlg::ShowCardsBtnClick);

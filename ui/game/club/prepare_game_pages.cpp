@@ -2,6 +2,7 @@
 #include "ui/game/club/prepare_game_dlg.h"
 
 #include "ui/common/object_list_view.h"
+#include "ui/game/club/amount_spin_box.h"
 #include "ui/game/club/club_gauge.h"
 #include "ui/game/club/prepare_game_doors.h"
 #include "ui/game/club/prepare_game_parts.h"
@@ -106,29 +107,43 @@ QWidget* TprepareGameDlg::BuildPlayerPage() {
 QWidget* TprepareGameDlg::BuildFinancesPage() {
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
+    // The amounts stand right-aligned in one column next to their names; the two that open a window
+    // (loan, balance) are flat buttons of a label's height, so the rows keep one spacing.
+    auto amount = [page](QWidget* widget) {
+        widget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setStyleSheet("text-align: right; padding: 0px; text-decoration: underline;");
+            button->setMinimumHeight(page->fontMetrics().height() + 2);
+        }
+        return widget;
+    };
     layout->addWidget(TaggedLabel(page, kTicketPriceText), 0, 0);
     textTicketPrice_ = NamedLabel(page, "textTicketPrice");
-    layout->addWidget(textTicketPrice_, 0, 1);
+    layout->addWidget(amount(textTicketPrice_), 0, 1);
     QLabel* label6 = TaggedLabel(page, kLoanInterestText);
     label6->setObjectName("label6");
     layout->addWidget(label6, 1, 0);
     textLoanInterest_ = LinkButton(page, "textLoanInterest");
-    layout->addWidget(textLoanInterest_, 1, 1);
+    layout->addWidget(amount(textLoanInterest_), 1, 1);
     connect(textLoanInterest_, &QPushButton::clicked, this, &TprepareGameDlg::ShowLoan);
     layout->addWidget(TaggedLabel(page, kWagesText), 2, 0);
     textWages_ = LinkButton(page, "textWages");
-    layout->addWidget(textWages_, 2, 1);
+    layout->addWidget(amount(textWages_), 2, 1);
     connect(textWages_, &QPushButton::clicked, this, &TprepareGameDlg::ShowBalance);
     layout->addWidget(TaggedLabel(page, kCashColumnText), 3, 0);
     textCash_ = NamedLabel(page, "textCash");
-    layout->addWidget(textCash_, 3, 1);
+    layout->addWidget(amount(textCash_), 3, 1);
     listBoxBalance_ = new QListWidget(page);
     listBoxBalance_->setObjectName("ListBoxBalance");
     listBoxBalance_->setItemDelegate(new TRowDelegate(listBoxBalance_));
     listBoxBalance_->setCursor(Qt::PointingHandCursor);
     connect(listBoxBalance_, &QListWidget::itemClicked, this, &TprepareGameDlg::ShowBalance);
-    layout->addWidget(listBoxBalance_, 4, 0, 1, 2);
+    layout->addWidget(listBoxBalance_, 4, 0, 1, 3);
     layout->setRowStretch(4, 1);
+    layout->setColumnMinimumWidth(1, 12 * page->fontMetrics().horizontalAdvance('0'));
+    layout->setColumnStretch(2, 1);
     return page;
 }
 
@@ -244,7 +259,7 @@ QWidget* TprepareGameDlg::BuildSellPage() {
     sellPlayerName_->setFont(bold);
     layout->addWidget(sellPlayerName_, 0, 0, 1, 2);
     layout->addWidget(TaggedLabel(page, kPriceText), 1, 0);
-    priceEdit_ = new QSpinBox(page);
+    priceEdit_ = new TAmountSpinBox(page);
     priceEdit_->setObjectName("priceEdit");
     priceEdit_->setRange(0, 2000000);
     layout->addWidget(priceEdit_, 1, 1);
@@ -258,10 +273,14 @@ QWidget* TprepareGameDlg::BuildSellPage() {
         SetTextTag(howToSell_[mode], modeTexts[mode]);
         radioLayout->addWidget(howToSell_[mode]);
     }
-    layout->addWidget(radio, 2, 0, 1, 2);
+    layout->addWidget(radio, 2, 0, 1, 3);
     layout->addWidget(TaggedLabel(page, kMarketValueText), 3, 0);
     marketValue_ = NamedLabel(page, "textMarketValue");
+    marketValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(marketValue_, 3, 1);
+    // The editor and the value keep a field's width; the rest of the row stays empty.
+    layout->setColumnMinimumWidth(1, 12 * page->fontMetrics().horizontalAdvance('0'));
+    layout->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     auto* sell = new QPushButton(page);
     sell->setObjectName("sellBtn");
@@ -274,7 +293,7 @@ QWidget* TprepareGameDlg::BuildSellPage() {
     buttons->addWidget(sell);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
-    layout->addLayout(buttons, 4, 0, 1, 2);
+    layout->addLayout(buttons, 4, 0, 1, 3);
     layout->setRowStretch(5, 1);
     return page;
 }
@@ -290,11 +309,12 @@ QWidget* TprepareGameDlg::BuildContractPage() {
     contractPlayerName_ = NamedLabel(page, "textContractPlayer");
     layout->addWidget(contractPlayerName_, 1, 0, 1, 2);
     layout->addWidget(TaggedLabel(page, kNewSalaryText), 2, 0);
-    newSalaryEdit_ = new QSpinBox(page);
+    newSalaryEdit_ = new TAmountSpinBox(page);
     newSalaryEdit_->setObjectName("newSalaryEdit");
     newSalaryEdit_->setRange(0, 2000000000);
-    newSalaryEdit_->setGroupSeparatorShown(true);
     layout->addWidget(newSalaryEdit_, 2, 1);
+    layout->setColumnMinimumWidth(1, 12 * page->fontMetrics().horizontalAdvance('0'));
+    layout->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     auto* propose = new QPushButton(page);
     propose->setObjectName("newSalaryBtn");
@@ -307,7 +327,7 @@ QWidget* TprepareGameDlg::BuildContractPage() {
     buttons->addWidget(propose);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->addLayout(buttons, 3, 0, 1, 3);
     layout->setRowStretch(4, 1);
     return page;
 }
