@@ -111,6 +111,8 @@ bool TWindowedCareer::NewWorld(std::unique_ptr<TWorld>& world, const std::string
     const std::vector<TScannedTeamFile> files =
         ScanTeamFolder((std::filesystem::path(gameDir_) / "Teams").string(), kDataFormat2002);
     TCountrySelection countries(CountTeamsByCountry(files));
+    // A seeded career draws everything from its seed: the clubs cut from too large a choice of countries too.
+    if (seed_) SetRandSeed(*seed_);
     if (!SelectCountries(countries, gameDir_, parent_)) {
         world->StopRequested = true;
         world->QuitRequested = true;
