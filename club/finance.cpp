@@ -70,10 +70,15 @@ bool HumanRepay(TTeam& club) {
     return true;
 }
 
-bool CanEnlargeStadium(const TTeam& club) {
+std::int32_t HumanStadiumWorksPrice(const TTeam& club) {
     const TWorld& world = club.World();
-    return club.stadium.size < TStadium::MaxSize &&
-           club.balance() >= club.stadium.EnlargeCost(world.PriceIndex, world.MoneyMultiplier());
+    // A stadium of the largest class cannot grow; its price is that of the largest class's band.
+    const int reached = std::min<int>(club.stadium.size + 1, TStadium::MaxSize);
+    return StadiumWorksCost(reached, world.PriceIndex, world.MoneyMultiplier());
+}
+
+bool CanEnlargeStadium(const TTeam& club) {
+    return club.stadium.size < TStadium::MaxSize && club.balance() >= HumanStadiumWorksPrice(club);
 }
 
 bool HumanEnlargeStadium(TTeam& club) {

@@ -36,9 +36,11 @@ bool CanRepay(const TTeam& club);
 bool HumanBorrow(TTeam& club);
 bool HumanRepay(TTeam& club);
 
-// The stadium works of a human coach: possible while the club can pay the works of its present class and
-// the stadium is below the largest class. The works are paid at the price of the class they reach, so
-// growing into class 6 or 14 costs the dearer band. False when not possible.
+// The stadium works of a human coach. They are paid at the price of the class they reach, so growing into
+// class 6 or 14 costs the dearer band: that is the price the coach is shown and must have, so that he pays
+// what he was told and his balance never goes below zero for works he could not afford. Possible while the
+// club has that money and the stadium is below the largest class. False when not possible.
+std::int32_t HumanStadiumWorksPrice(const TTeam& club);
 bool CanEnlargeStadium(const TTeam& club);
 bool HumanEnlargeStadium(TTeam& club);
 // A computer club builds when its stadium is at least four-fifths full, can grow, and the works plus two

@@ -53,19 +53,33 @@ TEST(ClubStadium, HumanWorksArePaidAtTheNewClass) {
     EXPECT_EQ(club.stadium.size, 6);
     EXPECT_EQ(club.balance(), 500000);
     EXPECT_EQ(club.season.financeTotals[5], -500000);
-    club.stadium.size = 13;
-    club.SetBalance(500000);
-    ASSERT_TRUE(HumanEnlargeStadium(club));
-    EXPECT_EQ(club.stadium.size, 14);
-    EXPECT_EQ(club.balance(), -100000);
-    // The works of class 5 cost 350 000: a club with less cannot start them.
-    club.stadium.size = 5;
-    club.SetBalance(349999);
-    EXPECT_FALSE(HumanEnlargeStadium(club));
     club.stadium.size = 24;
     club.SetBalance(100000000);
     EXPECT_FALSE(HumanEnlargeStadium(club));
     EXPECT_EQ(club.stadium.size, 24);
+}
+
+// The coach is asked for the price he pays: that of the class reached (prices 2.0, multiplier 5: 350 000
+// into classes 2..5, 500 000 into 6..13, 600 000 into 14..24). Crossing into a dearer band with only the
+// old band's money is refused, so the works never take the balance below zero.
+TEST(ClubStadium, HumanWorksNeedThePriceOfTheClassReached) {
+    const struct {
+        int size;
+        std::int32_t price;
+    } cases[] = {{4, 350000}, {5, 500000}, {12, 500000}, {13, 600000}, {23, 600000}};
+    for (const auto& c : cases) {
+        for (const std::int32_t balance : {c.price - 1, c.price}) {
+            ClubWorld w;
+            TTeam& club = w.AddClub("Club", 2, 6, 6, 4, balance);
+            club.stadium.size = static_cast<std::uint8_t>(c.size);
+            EXPECT_EQ(HumanStadiumWorksPrice(club), c.price) << c.size;
+            const bool enough = balance == c.price;
+            EXPECT_EQ(CanEnlargeStadium(club), enough) << c.size << " " << balance;
+            EXPECT_EQ(HumanEnlargeStadium(club), enough) << c.size << " " << balance;
+            EXPECT_EQ(club.stadium.size, enough ? c.size + 1 : c.size);
+            EXPECT_EQ(club.balance(), enough ? 0 : balance) << c.size;
+        }
+    }
 }
 
 TEST(ClubStadium, ComputerBuildsWhenFullAndRich) {

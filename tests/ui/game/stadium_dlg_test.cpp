@@ -1,7 +1,7 @@
-// The stadium dialog over a seeded career: it shows the capacity and the price of the next works, the
-// button builds through the club's stadium operation and books the works as stadium spending at the price
-// of the class reached, it stays disabled where the club cannot build, and its loan door lends through the
-// loan dialog.
+// The stadium dialog over a seeded career: it shows the capacity and the price the next works are booked
+// at (that of the class they reach), the button builds through the club's stadium operation, it stays
+// disabled where the club cannot pay that price or the stadium cannot grow, and its loan door lends through
+// the loan dialog.
 #include "modal_fixture.h"
 #include "seeded_career.h"
 
@@ -27,8 +27,8 @@ private slots:
     void init() {
         world_ = uitest::SeededCareer(5150, {"Ana"});
         club_ = &uitest::HumanClub(*world_);
-        // Euros (multiplier 5) at prices of 2.0: the works cost 350 000 below class 6, 500 000 from 6 to
-        // 13 and 600 000 from 14 on.
+        // Euros (multiplier 5) at prices of 2.0: the works cost 350 000 into classes 2 to 5, 500 000 into
+        // 6 to 13 and 600 000 into 14 to 24.
         QCOMPARE(world_->MoneyMultiplier(), 5);
         world_->PriceIndex = 2.0L;
         club_->stadium.size = 5;
@@ -40,7 +40,7 @@ private slots:
         const std::int32_t stadiumBefore = club_->season.financeTotals[kStadiumSlot];
         Run([&](TstadiumDlg& dlg) {
             QCOMPARE(dlg.TextCapacity()->text(), QString("Capacity: 25000 seats"));
-            QVERIFY(dlg.Label1()->text().endsWith(Money(*world_, 350000)));
+            QVERIFY(dlg.Label1()->text().endsWith(Money(*world_, 500000)));
             QVERIFY(!dlg.LabelWarning()->isVisible());
             QTest::mouseClick(dlg.ConstructBtn(), Qt::LeftButton);
             QVERIFY(dlg.LabelWarning()->isVisible());
@@ -53,19 +53,29 @@ private slots:
         QCOMPARE(club_->season.financeTotals[kStadiumSlot], stadiumBefore - 500000);
     }
 
-    void theButtonNeedsTheMoneyAndRoomToGrow() {
+    // The price shown is the one the button asks for and the works are booked at.
+    void theButtonNeedsThePriceShownAndRoomToGrow() {
         const struct {
             int size;
             std::int32_t balance;
+            std::int32_t price;
             bool enabled;
-        } cases[] = {{5, 349999, false}, {5, 350000, true}, {23, 600000, true}, {24, 99000000, false}};
+        } cases[] = {{5, 499999, 500000, false},
+                     {5, 500000, 500000, true},
+                     {13, 599999, 600000, false},
+                     {13, 600000, 600000, true},
+                     {24, 99000000, 600000, false}};
         for (const auto& c : cases) {
             club_->stadium.size = static_cast<std::uint8_t>(c.size);
             club_->SetBalance(c.balance);
             Run([&](TstadiumDlg& dlg) {
+                QVERIFY(dlg.Label1()->text().endsWith(Money(*world_, c.price)));
                 QCOMPARE(dlg.ConstructBtn()->isEnabled(), c.enabled);
                 if (!c.enabled) QVERIFY(!dlg.ConstructBtn()->toolTip().isEmpty());
+                if (c.enabled) QTest::mouseClick(dlg.ConstructBtn(), Qt::LeftButton);
             });
+            QCOMPARE(int(club_->stadium.size), c.enabled ? c.size + 1 : c.size);
+            QCOMPARE(club_->balance(), c.enabled ? 0 : c.balance);
         }
     }
 

@@ -151,7 +151,8 @@ void TstadiumDlg::Refresh() {
     const TStadium& stadium = club_.stadium;
     paintBoxStadium_->SetStadiumClass(stadium.size);
     textCapacity_->setText(ToQString(Format(GetText(kCapacityText), {stadium.Capacity()})));
-    const std::int32_t cost = stadium.EnlargeCost(world_.PriceIndex, world_.MoneyMultiplier());
+    // The price the works are booked at, the one the button asks the club to have.
+    const std::int32_t cost = HumanStadiumWorksPrice(club_);
     label1_->setText(ToQString(Format(GetText(kEnlargeText), {kSeatsPerClass})) + "\n" +
                      ToQString(FormatMoney(cost, world_.CurrencyRecord.suffix)));
     const bool can = CanEnlargeStadium(club_);
