@@ -47,10 +47,7 @@ TTeamFile TEditorTeam::ToTeamFile() const {
 }
 
 TColor TEditorTeam::SelectedBackColor() const {
-    const TColor c = attr.Color1();
-    const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
-    const bool lightText = r * 299 + g * 587 + b * 114 >= 140 * 1000;
-    return lightText ? 0x303030 : kRowLightYellow;
+    return SelectedBackUnder(attr.Color1());
 }
 
 bool TeamInOrder(const TEditorTeam* earlier, const TEditorTeam* later) {

@@ -2,6 +2,12 @@
 
 #include <algorithm>
 
+TColor SelectedBackUnder(TColor text) {
+    const int r = text & 0xFF, g = (text >> 8) & 0xFF, b = (text >> 16) & 0xFF;
+    const bool lightText = r * 299 + g * 587 + b * 114 >= 140 * 1000;
+    return lightText ? kRowSelectedDark : kRowLightYellow;
+}
+
 bool IsRowControlByte(std::uint8_t b) {
     switch (b) {
     case kRowBoldOn:

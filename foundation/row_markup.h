@@ -48,7 +48,13 @@ constexpr TColor kRowRed = 0x0000FF;
 constexpr TColor kRowGreen = 0x008000;
 constexpr TColor kRowBlue = 0xFF0000;
 constexpr TColor kRowYellow = 0x00FFFF;
-constexpr TColor kRowLightYellow = 0x80FFFF; // selected row of an object without its own colours
+constexpr TColor kRowLightYellow = 0x80FFFF;  // selected row of an object without its own colours
+constexpr TColor kRowSelectedDark = 0x303030; // selected row whose text is too light for the light yellow
+
+// The background of a selected row whose text is drawn in `text`: the light yellow, or the dark grey when
+// the text is light (a perceived lightness of 140 of 255 or more), which would not read on the yellow.
+// Objects that draw their rows in colours of their own (a club's) answer SelectedBackColor with it.
+TColor SelectedBackUnder(TColor text);
 
 bool IsRowControlByte(std::uint8_t b);
 

@@ -52,6 +52,10 @@ TColor TGame::BackColor() const {
     return homeTeam ? homeTeam->BackColor() : 0;
 }
 
+TColor TGame::SelectedBackColor() const {
+    return homeTeam ? homeTeam->SelectedBackColor() : 0;
+}
+
 bool IsDraw(const TGame& game) {
     return game.HasTeams() && game.homeTeam->match.matchGoals == game.awayTeam->match.matchGoals;
 }

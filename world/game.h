@@ -62,6 +62,7 @@ public:
     // The home club's two colours (0 without a home club).
     TColor TextColor() const override;
     TColor BackColor() const override;
+    TColor SelectedBackColor() const override;
 
 private:
     TWorld* world_;

@@ -318,3 +318,6 @@ TColor TTeam::TextColor() const {
 TColor TTeam::BackColor() const {
     return attr->Color2();
 }
+TColor TTeam::SelectedBackColor() const {
+    return SelectedBackUnder(TextColor());
+}

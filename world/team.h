@@ -234,6 +234,8 @@ public:
     void SetupColumns(TColumnList& header, bool numbered, int a, int b) const override;
     TColor TextColor() const override;
     TColor BackColor() const override;
+    // A selected row keeps the club's text colour: on a background it reads on.
+    TColor SelectedBackColor() const override;
     // The squad's morale: the sum of the players' form over the squad size less two (a squad of two or fewer
     // is averaged over itself); green from 4, yellow from 2, red below.
     long double Morale() const;

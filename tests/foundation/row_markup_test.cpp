@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 std::string Bytes(std::initializer_list<int> bytes) {
     std::string out;
@@ -111,4 +113,18 @@ TEST(RowMarkupMarks, FirstCharacterSelectsTheMark) {
     EXPECT_EQ(RowCellMark(Bytes({236})), TRowMark::None);
     EXPECT_EQ(RowCellMark("x" + Bytes({237})), TRowMark::None);
     EXPECT_EQ(RowCellMark(""), TRowMark::None);
+}
+
+// Lightness = (299 R + 587 G + 114 B) / 1000; from 140 up the text is light and goes on the dark grey.
+TEST(RowMarkupColours, SelectedBackgroundUnderTheRowsTextColour) {
+    const std::pair<TColor, TColor> cases[] = {
+        {0xFFFFFF, 0x303030}, // white
+        {0x00FFFF, 0x303030}, // yellow
+        {0x8C8C8C, 0x303030}, // grey 140
+        {0x8B8B8B, 0x80FFFF}, // grey 139
+        {0x000000, 0x80FFFF}, // black
+        {0x006EFF, 0x303030}, // red 255 with green 110: 140.8
+        {0xFF6E00, 0x80FFFF}, // blue 255 with green 110: 93.6
+    };
+    for (const auto& [text, back] : cases) EXPECT_EQ(SelectedBackUnder(text), back) << std::hex << text;
 }

@@ -181,11 +181,17 @@ TEST(RoundGames, GameTextsAndDraws) {
     EXPECT_EQ(game.GetListTextEx(0, 2), "Home Club - Away Club");
     EXPECT_EQ(game.TextColor(), home->TextColor());
     EXPECT_EQ(game.BackColor(), home->BackColor());
+    // Selected, a club row in white (and the home club's game) goes on the dark grey, red on the yellow.
+    EXPECT_EQ(game.SelectedBackColor(), 0x80FFFF);
+    home->attr->SetColor1(0xFFFFFF);
+    EXPECT_EQ(home->SelectedBackColor(), 0x303030);
+    EXPECT_EQ(game.SelectedBackColor(), 0x303030);
     EXPECT_TRUE(IsDraw(game));
     home->match.matchGoals = 1;
     EXPECT_FALSE(IsDraw(game));
     TGame heading(w.world, gkHeading, 0, 0, 0, 10.0L, "First Division", nullptr, nullptr);
     EXPECT_EQ(heading.GetListText(0), "First Division");
     EXPECT_EQ(heading.TextColor(), 0);
+    EXPECT_EQ(heading.SelectedBackColor(), 0);
     EXPECT_FALSE(IsDraw(heading));
 }
