@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -262,15 +261,16 @@ std::vector<std::uint8_t> TWorld::SaveGameBytes() const {
 
 bool TWorld::SaveGame(const std::string& path) {
     const std::string oldDescription = Description;
-    std::error_code ec;
-    const auto oldSize = std::filesystem::file_size(path, ec);
-    Port().ProgressStart(GetText(kSavingTitle),
-                         ec ? 0 : static_cast<int>(std::min<std::uintmax_t>(oldSize, 1u << 30)));
     try {
         const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
         std::tm local{};
         localtime_r(&now, &local);
         Description = SavedGameDescription(*this, local);
+        // The progress runs over the size of the file this save writes. The file that is there (none at
+        // the first save, a smaller one from an earlier season) does not tell it, so the sections are
+        // measured first: they are written to memory, which takes a moment against the disk.
+        const std::size_t size = SaveGameBytes().size();
+        Port().ProgressStart(GetText(kSavingTitle), static_cast<int>(std::min<std::size_t>(size, 1u << 30)));
         TBinaryWriter writer;
         writer.Reserve(RoomForGameFile(*this));
         TBinaryFieldSink sink(writer);

@@ -434,6 +434,31 @@ TEST(SavedGame, FailedSaveIsReportedAndTheCareerGoesOn) {
     std::filesystem::remove_all(dir);
 }
 
+// The progress of a save runs over the size of the file it writes: at the first save of a new file (no old
+// file to measure) and when it replaces a shorter one.
+TEST(SavedGame, SaveProgressRunsOverTheFileWritten) {
+    TWorld world;
+    BuildSmallWorld(world);
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("kolbrin_save_progress_" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path path = dir / "career.kbg";
+    for (const bool replacing : {false, true}) {
+        if (replacing) std::ofstream(path) << "short";
+        world.DefaultPort().Calls.clear();
+        ASSERT_TRUE(world.SaveGame(path.string()));
+        std::vector<std::string> starts;
+        for (const std::string& call : world.DefaultPort().Calls)
+            if (call.rfind("ProgressStart ", 0) == 0) starts.push_back(call);
+        ASSERT_EQ(starts.size(), 1u);
+        const auto size = std::filesystem::file_size(path);
+        ASSERT_GT(size, 100u);
+        EXPECT_EQ(starts[0].substr(starts[0].rfind(' ') + 1), std::to_string(size)) << replacing;
+    }
+    std::filesystem::remove_all(dir);
+}
+
 // A game file is refused for its size before it is read, at the limit of game files: 65 MB is refused as
 // too large; 17 MB (beyond the limit of the other data files) is read, and refused as a damaged header.
 TEST(SavedGame, AFileLargerThanAnyGameIsRefusedUnread) {
