@@ -5,29 +5,20 @@
 # Random(1000) = 861 (3698175007). A log that cannot be written leaves the program running.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-program=$2/bin/test_foundation
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-KOLBRIN_DRAW_LOG=$tmp/draws "$program" --gtest_filter=KolRandom.SequenceFromSeedZero >/dev/null || {
-    echo "FAIL: the test program failed with the log on"
-    failures=$((failures + 1))
-}
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
+program=$build/bin/test_foundation
+KOLBRIN_DRAW_LOG=$tmp/draws "$program" --gtest_filter=KolRandom.SequenceFromSeedZero >/dev/null ||
+    fail "the test program failed with the log on"
 expected=$'0 ? 10 0 1\n1 ? 100 3 134775814\n2 ? 1000 861 3698175007'
 got=$(head -n 3 "$tmp/draws")
 [ "$got" = "$expected" ] || {
-    echo "FAIL: the log begins with"
+    fail "the log begins with"
     echo "$got"
-    failures=$((failures + 1))
 }
 # A file where the log's folder should be: the log is refused with a reason, the program still runs.
 touch "$tmp/file"
-KOLBRIN_DRAW_LOG=$tmp/file/draws "$program" --gtest_filter=KolRandom.SequenceFromSeedZero >/dev/null 2>"$tmp/err" || {
-    echo "FAIL: an unwritable log stopped the program"
-    failures=$((failures + 1))
-}
-grep -q "KOLBRIN_DRAW_LOG: cannot write" "$tmp/err" || {
-    echo "FAIL: no reason given for the unwritable log"
-    failures=$((failures + 1))
-}
-exit $failures
+KOLBRIN_DRAW_LOG=$tmp/file/draws "$program" --gtest_filter=KolRandom.SequenceFromSeedZero >/dev/null 2>"$tmp/err" ||
+    fail "an unwritable log stopped the program"
+grep -q "KOLBRIN_DRAW_LOG: cannot write" "$tmp/err" || fail "no reason given for the unwritable log"
+finish "draw log: all checks passed"

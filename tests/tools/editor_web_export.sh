@@ -6,21 +6,14 @@
 # Arguments: <kolbrin-data path> <build dir> <source dir>; the build dir holds bin/Kolbrin2002Editor and the
 # data folder.
 set -u
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 
-build=${2:?usage: editor_web_export.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
 editor=$build/bin/Kolbrin2002Editor
 if [ ! -x "$editor" ]; then
     echo "SKIP: $editor is not built"
     exit 0
 fi
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-problems=0
-fail() {
-    echo "FAIL: $*"
-    problems=$((problems + 1))
-}
 
 # A settings folder of its own, so the user's language and options play no part.
 if ! XDG_CONFIG_HOME=$tmp/config "$editor" --export-web "$tmp/web" --data-dir "$build/bin" >"$tmp/out" 2>&1; then
@@ -106,5 +99,4 @@ else
     echo "chromium not installed: pages not rendered"
 fi
 
-echo "editor web export: $pages country pages, $problems problem(s)"
-[ "$problems" -eq 0 ]
+finish "editor web export: $pages country pages"

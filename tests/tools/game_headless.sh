@@ -3,16 +3,10 @@
 # its JSON report; a bad option ends it with one line on the error stream and a non-zero exit code.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-build=$2
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 game=$build/bin/Kolbrin2002
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-[ -x "$game" ] || { echo "FAIL: $game was not built"; exit 1; }
+need_program "$game"
 
 # No window system at all: a Qt start would fail without one.
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -64,5 +58,4 @@ bad --headless --seed seven
 bad --headless --data-dir "$build/bin" --load "$tmp/missing.kbg"
 bad --headless --seed 7 --data-dir "$build/bin" --load "$tmp/g.kbg"
 
-[ $failures -eq 0 ] && echo "game headless: all checks passed"
-[ $failures -eq 0 ]
+finish "game headless: all checks passed"

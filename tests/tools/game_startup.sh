@@ -5,16 +5,10 @@
 # folder into its settings and keeps running.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-build=$2
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 game=$build/bin/Kolbrin2002
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-[ -x "$game" ] || { echo "FAIL: $game was not built"; exit 1; }
+need_program "$game"
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$tmp/runtime
@@ -52,5 +46,4 @@ rc=$?
 grep -qx "directory=$(cd "$build/bin" && pwd)" "$XDG_CONFIG_HOME/Kolbrin/2002.conf" ||
     fail "the game folder was not written: $(cat "$XDG_CONFIG_HOME/Kolbrin/2002.conf")"
 
-[ $failures -eq 0 ] || exit 1
-echo "game start-up: all checks passed"
+finish "game start-up: all checks passed"

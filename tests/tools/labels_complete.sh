@@ -4,17 +4,9 @@
 # has a text in every language.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-tool=$1
-build=$2
-src=$3
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 required=$src/data/lang/required-texts.txt
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 grep -vE '^[[:space:]]*(#|$)' "$required" | awk '{print $1}' >"$tmp/required.txt"
 [ -s "$tmp/required.txt" ] || fail "no required text numbers in $required"
@@ -42,5 +34,4 @@ for code in en pt; do
     [ -z "$missing" ] || fail "$code: no text for the numbers $missing"
 done
 
-[ "$failures" -eq 0 ] && echo "labels complete: en and pt decode and hold every required text"
-[ "$failures" -eq 0 ]
+finish "labels complete: en and pt decode and hold every required text"

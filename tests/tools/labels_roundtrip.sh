@@ -3,16 +3,9 @@
 # control byte, a damaged line or a bad source is refused with its line named.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-tool=$1
-src=$3
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 sample=$src/tests/fixtures/texts/labels_sample.txt
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # --- round trip -------------------------------------------------------------------------------------------
 "$tool" labels encode "$sample" "$tmp/sample.kbl" || fail "encode exited $?"
@@ -78,5 +71,4 @@ refused utf8 1 '1\tbroken \xc3\n'
 if "$tool" labels encode "$tmp/missing.txt" "$tmp/missing.kbl" 2>/dev/null; then fail "a missing source was accepted"; fi
 if "$tool" labels decode "$tmp/missing.kbl" 2>/dev/null; then fail "a missing file was decoded"; fi
 
-[ "$failures" -eq 0 ] && echo "labels round trip: all checks passed"
-[ "$failures" -eq 0 ]
+finish "labels round trip: all checks passed"

@@ -7,19 +7,11 @@
 #
 # Arguments: <kolbrin-data path> <build dir> <source dir>; only the source dir is used.
 set -u
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 
-src=${3:?usage: labels_sources.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
 langs=(en pt)
 required=$src/data/lang/required-texts.txt
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-
-problems=0
-fail() {
-    echo "FAIL: $*"
-    problems=$((problems + 1))
-}
 
 # Reads one source in Windows-1252 bytes and prints one record per text:
 #   number TAB directives TAB length TAB blank-only flag TAB text
@@ -99,7 +91,7 @@ for l in "${langs[@]}"; do
         }' "$tmp/$l.tab" >"$tmp/$l.width"
     while read -r msg; do
         echo "$msg"
-        problems=$((problems + 1))
+        failures=$((failures + 1))
     done <"$tmp/$l.width"
 
     # Every number the program reads has a real text.
@@ -138,12 +130,11 @@ for l in "${langs[@]:1}"; do
         }' "$tmp/$first.tab" "$tmp/$l.tab" >"$tmp/cross"
     while read -r msg; do
         echo "$msg"
-        problems=$((problems + 1))
+        failures=$((failures + 1))
     done <"$tmp/cross"
 done
 
 # With the tool at hand: every source codes into a labels file that decodes back to the same texts.
-tool=${1:-}
 roundtrip="not run (no tool)"
 if [ -x "$tool" ]; then
     roundtrip="checked"
@@ -174,5 +165,4 @@ for l in "${langs[@]}"; do
 done
 nreq=0
 [ -f "$required" ] && nreq=$(grep -cE '^[0-9]+$' "$required")
-echo "labels sources:$counts $nreq required, round trip $roundtrip, $problems problem(s)"
-[ "$problems" -eq 0 ]
+finish "labels sources:$counts $nreq required, round trip $roundtrip"

@@ -5,16 +5,10 @@
 # Arguments: <kolbrin-data path> <build dir> <source dir>; the build dir holds the programs and the data
 # folder.
 set -u
-build=${2:?usage: non_ascii_data_folder.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 editor=$build/bin/Kolbrin2002Editor
 game=$build/bin/Kolbrin2002
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-problems=0
-fail() {
-    echo "FAIL: $*"
-    problems=$((problems + 1))
-}
 
 # The data folder without the programs, under a name with a Latin-1 letter and a Polish one.
 data="$tmp/Dados Área Łódź"
@@ -57,5 +51,4 @@ else
     echo "SKIP: $game is not built"
 fi
 
-echo "non-ASCII data folder: $teams teams, $problems problem(s)"
-[ "$problems" -eq 0 ]
+finish "non-ASCII data folder: $teams teams"

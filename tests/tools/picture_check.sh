@@ -4,17 +4,12 @@
 # 1035, the bytes "AB" 65x2 + 66x3 = 328, trailer 1363 = 0x553 little-endian.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-tool=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 expect() { # file, expected output
     local out
     out=$("$tool" picture-check "$1")
-    [ "$out" = "$2" ] || {
-        echo "FAIL: $1 gave '$out', expected $2"
-        failures=$((failures + 1))
-    }
+    [ "$out" = "$2" ] || fail "$1 gave '$out', expected $2"
 }
 printf 'AB\x53\x05\x00\x00' >"$tmp/t.bmp"
 expect "$tmp/t.bmp" 0
@@ -26,7 +21,6 @@ printf 'AB\x53\x05' >"$tmp/short.bmp"
 expect "$tmp/short.bmp" 3
 expect "$tmp/missing.bmp" 3
 if "$tool" picture-check 2>/dev/null; then
-    echo "FAIL: picture-check without a file succeeded"
-    failures=$((failures + 1))
+    fail "picture-check without a file succeeded"
 fi
-[ "$failures" -eq 0 ]
+finish "picture check: all checks passed"

@@ -5,32 +5,16 @@
 # naming the section (exit 1), never a crash, and a refused import writes nothing.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-tool=$1
-build=$2
-src=$3
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-# Runs a command that must fail cleanly: exit code 1 and one line on stderr naming a section.
-expect_error() {
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
+# A refused game file names the section that broke (besides the one error line and exit code 1).
+expect_error_in_section() {
     local what=$1
-    shift
-    "$@" >"$tmp/out" 2>"$tmp/err"
-    local rc=$?
-    [ $rc -eq 1 ] || fail "$what: exit code $rc, expected 1"
-    [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "$what: expected one error line, got: $(head -3 "$tmp/err")"
+    expect_error "$@"
     grep -q "section " "$tmp/err" || fail "$what: no section named: $(cat "$tmp/err")"
 }
 
-game=$build/bin
-if [ ! -d "$game/Teams" ] || [ ! -f "$game/referee.txe" ]; then
-    game=$tmp/game
-    "$tool" build-data "$game" --source "$src/data" >/dev/null || fail "build-data exited $?"
-fi
+use_data_folder
 save=$tmp/career.kbg
 "$tool" save sample "$game" "$save" 40 || fail "sample exited $?"
 "$tool" save check "$save" || fail "check of a sound file exited $?"
@@ -65,21 +49,17 @@ jq '.clubs[3].balance = 1234567 | .header.SeasonYear = 2031' "$tmp/career.json" 
 size=$(stat -c %s "$save")
 for cut in 0 1 40 300 $((size / 2)) $((size - 1)); do
     head -c $cut "$save" >"$tmp/cut.kbg"
-    expect_error "check of a file cut to $cut bytes" "$tool" save check "$tmp/cut.kbg"
-    expect_error "dump of a file cut to $cut bytes" "$tool" save dump "$tmp/cut.kbg"
+    expect_error_in_section "check of a file cut to $cut bytes" "$tool" save check "$tmp/cut.kbg"
+    expect_error_in_section "dump of a file cut to $cut bytes" "$tool" save dump "$tmp/cut.kbg"
 done
 jq '.clubs[0].coachId = 32000' "$tmp/career.json" >"$tmp/ghost.json"
-expect_error "import of a club whose coach does not exist" "$tool" save import "$tmp/ghost.json" "$tmp/x.kbg"
+expect_error_in_section "import of a club whose coach does not exist" "$tool" save import "$tmp/ghost.json" "$tmp/x.kbg"
 jq '.clubs[0].players[0].player.position = 4' "$tmp/career.json" >"$tmp/pos.json"
-expect_error "import of position 4" "$tool" save import "$tmp/pos.json" "$tmp/x.kbg"
+expect_error_in_section "import of position 4" "$tool" save import "$tmp/pos.json" "$tmp/x.kbg"
 jq '.divisions.divisions |= .[0:4]' "$tmp/career.json" >"$tmp/four.json"
-expect_error "import of four divisions" "$tool" save import "$tmp/four.json" "$tmp/x.kbg"
+expect_error_in_section "import of four divisions" "$tool" save import "$tmp/four.json" "$tmp/x.kbg"
 jq 'del(.referees)' "$tmp/career.json" >"$tmp/noref.json"
-expect_error "import without referees" "$tool" save import "$tmp/noref.json" "$tmp/x.kbg"
+expect_error_in_section "import without referees" "$tool" save import "$tmp/noref.json" "$tmp/x.kbg"
 [ ! -e "$tmp/x.kbg" ] || fail "a refused import wrote a file"
 
-if [ $failures -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "saved game tools: all passed"
+finish "saved game tools: all passed"

@@ -4,32 +4,9 @@
 # reasons, and damaged files or JSON give a one-line error (exit 1), never a crash.
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-tool=$1
-build=$2
-src=$3
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-# Runs a command that must fail cleanly: exit code 1 and one line on stderr.
-expect_error() {
-    local what=$1
-    shift
-    "$@" >"$tmp/out" 2>"$tmp/err"
-    local rc=$?
-    [ $rc -eq 1 ] || fail "$what: exit code $rc, expected 1"
-    [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "$what: expected one error line, got: $(head -3 "$tmp/err")"
-}
-
-# The shipped data folder of the build, or a fresh one.
-game=$build/bin
-if [ ! -d "$game/Teams" ] || [ ! -f "$game/referee.txe" ]; then
-    game=$tmp/game
-    "$tool" build-data "$game" --source "$src/data" >/dev/null || fail "build-data exited $?"
-fi
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
+use_data_folder
 teams=$(ls "$game/Teams"/*.kbt | head -40)
 [ -n "$teams" ] || fail "no team files in $game/Teams"
 
@@ -180,8 +157,4 @@ rm -f "$tmp/cg/Int/$lang/KOLB2002_01_$lang.kbl"
 "$tool" team check "$tmp/cg/Teams" --lang "$lang" | grep -q '^bad.kbt 0x208 TooFewPlayers; TooManyStars$' ||
     fail "flag names without a labels file: $("$tool" team check "$tmp/cg/Teams" --lang "$lang")"
 
-if [ $failures -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "team tools: all passed"
+finish "team tools: all passed"

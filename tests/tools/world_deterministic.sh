@@ -4,28 +4,21 @@
 #
 # Arguments: <kolbrin-data path> <build dir> <source dir>.
 set -u
-
-tool=${1:?usage: world_deterministic.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-src=${3:?usage: world_deterministic.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 
 "$tool" build-data "$tmp/one" --source "$src/data" || { echo "FAIL: first build"; exit 1; }
 # The second build runs from another working folder into a folder with another name.
 (cd "$tmp" && "$tool" build-data "$tmp/second build" --source "$src/data") || { echo "FAIL: second build"; exit 1; }
 
-problems=0
 if ! diff -r "$tmp/one" "$tmp/second build" >"$tmp/diff.txt"; then
-    echo "FAIL: the two builds differ:"
+    fail "the two builds differ:"
     head -20 "$tmp/diff.txt"
-    problems=$((problems + 1))
 fi
 # diff -r compares contents; make sure the builds were not both empty.
 count=$(find "$tmp/one" -type f | wc -l)
 if [ "$count" -lt 350 ]; then
-    echo "FAIL: only $count files were built"
-    problems=$((problems + 1))
+    fail "only $count files were built"
 fi
 # A build over an existing folder rewrites the same bytes. A team file that an earlier build wrote for a
 # club since renamed goes; a team the editor saved since (another user in its header) and a file that is
@@ -33,29 +26,16 @@ fi
 first=$(find "$tmp/one/Teams" -name '*.kbt' | sort | head -1)
 cp "$first" "$tmp/one/Teams/RenamedSince.kbt"
 "$tool" team export "$first" | sed 's/"savedBy": *"[^"]*"/"savedBy": "a player"/' >"$tmp/mine.json"
-grep -q '"savedBy": "a player"' "$tmp/mine.json" || {
-    echo "FAIL: could not make a team saved by someone else"
-    problems=$((problems + 1))
-}
+grep -q '"savedBy": "a player"' "$tmp/mine.json" || fail "could not make a team saved by someone else"
 "$tool" team import "$tmp/mine.json" "$tmp/one/Teams/MyOwnClub.kbt" || echo "FAIL: team import"
 echo "not a team" >"$tmp/one/Provisory Teams/Notes.kbt"
 "$tool" build-data "$tmp/one" --source "$src/data" || { echo "FAIL: rebuild"; exit 1; }
-[ ! -e "$tmp/one/Teams/RenamedSince.kbt" ] || {
-    echo "FAIL: the team file of an earlier build stays"
-    problems=$((problems + 1))
-}
-[ -f "$tmp/one/Teams/MyOwnClub.kbt" ] && [ -f "$tmp/one/Provisory Teams/Notes.kbt" ] || {
-    echo "FAIL: the rebuild removed a file it did not write"
-    problems=$((problems + 1))
-}
+[ ! -e "$tmp/one/Teams/RenamedSince.kbt" ] || fail "the team file of an earlier build stays"
+[ -f "$tmp/one/Teams/MyOwnClub.kbt" ] && [ -f "$tmp/one/Provisory Teams/Notes.kbt" ] ||
+    fail "the rebuild removed a file it did not write"
 rm -f "$tmp/one/Teams/MyOwnClub.kbt" "$tmp/one/Provisory Teams/Notes.kbt"
 if ! diff -r "$tmp/one" "$tmp/second build" >/dev/null; then
-    echo "FAIL: building over an existing folder changed it"
-    problems=$((problems + 1))
+    fail "building over an existing folder changed it"
 fi
 
-if [ "$problems" -ne 0 ]; then
-    echo "$problems problem(s)"
-    exit 1
-fi
-echo "world build is deterministic ($count files)"
+finish "world build is deterministic ($count files)"

@@ -5,20 +5,11 @@
 #
 # Arguments: <kolbrin-data path> <build dir> <source dir>.
 set -u
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 
-tool=${1:?usage: world_pictures.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-src=${3:?usage: world_pictures.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 out=$tmp/data
-"$tool" build-data "$out" --source "$src/data" >/dev/null || { echo "FAIL: build-data"; exit 1; }
-
-problems=0
-fail() {
-    echo "FAIL: $*"
-    problems=$((problems + 1))
-}
+build_data_folder "$out"
 
 # Little-endian unsigned value of `count` bytes at `offset`.
 le() {
@@ -125,8 +116,4 @@ printf "\\$(printf '%03o' $(((old + 1) % 256)))" | dd of="$tmp/POR.bmp" bs=1 see
 cp "$out/flags/POR.bmp" "$tmp/ESP.bmp"
 [ "$("$tool" picture-check "$tmp/ESP.bmp")" = "1" ] || fail "a flag passes under another country's name"
 
-if [ "$problems" -ne 0 ]; then
-    echo "$problems problem(s)"
-    exit 1
-fi
-echo "$count pictures valid"
+finish "$count pictures valid"

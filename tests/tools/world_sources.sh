@@ -6,18 +6,8 @@
 #
 # Arguments: <kolbrin-data path> <build dir> <source dir>.
 set -u
-
-tool=${1:?usage: world_sources.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-src=${3:?usage: world_sources.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-
-problems=0
-fail() {
-    echo "FAIL: $*"
-    problems=$((problems + 1))
-}
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 
 # case NAME FILE SED-SCRIPT (FILE below data/) EXPECTED-MESSAGE-PATTERN: applies the sed script to a copy of the sources and
 # expects build-data to fail with a message matching the pattern.
@@ -82,8 +72,4 @@ else
     fail "CR LF line ends or a byte-order mark stop the build"
 fi
 
-if [ "$problems" -ne 0 ]; then
-    echo "$problems problem(s)"
-    exit 1
-fi
-echo "every damaged source was refused"
+finish "every damaged source was refused"

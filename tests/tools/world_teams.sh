@@ -8,20 +8,11 @@
 #
 # Arguments: <kolbrin-data path> <build dir> <source dir>.
 set -u
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 
-tool=${1:?usage: world_teams.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-src=${3:?usage: world_teams.sh KOLBRIN_DATA BUILD_DIR SOURCE_DIR}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 out=$tmp/data
-"$tool" build-data "$out" --source "$src/data" >/dev/null || { echo "FAIL: build-data"; exit 1; }
-
-problems=0
-fail() {
-    echo "FAIL: $*"
-    problems=$((problems + 1))
-}
+build_data_folder "$out"
 
 # --- the team check ---
 if ! "$tool" team check "$out/Teams" >"$tmp/check.txt" 2>&1; then fail "team check of Teams exits non-zero"; fi
@@ -70,7 +61,7 @@ awk '$4 < 14 || $4 > 20 {print "FAIL: " $1 " has " $4 " players"}' "$tmp/clubs.t
 awk '$5 < 2 {print "FAIL: " $1 " has " $5 " goalkeepers"}' "$tmp/clubs.txt" | tee -a "$tmp/bad.txt"
 awk '$6 < 17 || $7 > 38 {print "FAIL: " $1 " has ages " $6 " to " $7}' "$tmp/clubs.txt" | tee -a "$tmp/bad.txt"
 awk '$8 < 0 || $9 > 5 {print "FAIL: " $1 " has behaviours " $8 " to " $9}' "$tmp/clubs.txt" | tee -a "$tmp/bad.txt"
-[ -s "$tmp/bad.txt" ] && problems=$((problems + $(wc -l <"$tmp/bad.txt")))
+[ -s "$tmp/bad.txt" ] && failures=$((failures + $(wc -l <"$tmp/bad.txt")))
 # The ages and behaviours are spread, not all alike.
 [ "$(awk '{print $6}' "$tmp/clubs.txt" | sort -n | head -1)" -eq 17 ] || fail "no club has a 17-year-old"
 [ "$(awk '{print $7}' "$tmp/clubs.txt" | sort -n | tail -1)" -eq 38 ] || fail "no club has a 38-year-old"
@@ -93,8 +84,4 @@ ref_countries=$(sort -u "$tmp/ref_codes.txt" | wc -l)
 unknown=$(comm -23 "$tmp/used.txt" "$tmp/known.txt" | tr '\n' ' ')
 [ -z "$unknown" ] || fail "codes not in the country names file: $unknown"
 
-if [ "$problems" -ne 0 ]; then
-    echo "$problems problem(s)"
-    exit 1
-fi
-echo "$clubs clubs from $countries countries, $referees referees from $ref_countries countries: all valid"
+finish "$clubs clubs from $countries countries, $referees referees from $ref_countries countries: all valid"
