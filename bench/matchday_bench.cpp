@@ -5,19 +5,15 @@
 // is microseconds per game (counters wall_us_per_game and cpu_us_per_game; on a busy machine the
 // CPU figure is the one to compare); the empty loop and the memory pass beside it show the
 // machine's speed at the same moment.
-#include "bench/bench_data.h"
+#include "bench/bench_career.h"
 #include "club/computer_management.h"
-#include "datafiles/referee_file.h"
 #include "foundation/kol_random.h"
 #include "match/matchday_runner.h"
-#include "match/substitutions.h"
-#include "tests/world/career_world.h"
 #include "world/game_factory.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <ctime>
 #include <numeric>
 #include <vector>
 
@@ -25,34 +21,12 @@ namespace {
 
 constexpr int kClubs = 60;
 
-// Wall and CPU time of the timed parts, so the figure per game is printed in microseconds as it is.
-struct TStopwatch {
-    std::int64_t wallNs = 0, cpuNs = 0;
-    timespec wall0{}, cpu0{};
-    static std::int64_t Ns(const timespec& t) { return t.tv_sec * 1000000000LL + t.tv_nsec; }
-    void Start() {
-        clock_gettime(CLOCK_MONOTONIC, &wall0);
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu0);
-    }
-    void Stop() {
-        timespec wall1{}, cpu1{};
-        clock_gettime(CLOCK_MONOTONIC, &wall1);
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu1);
-        wallNs += Ns(wall1) - Ns(wall0);
-        cpuNs += Ns(cpu1) - Ns(cpu0);
-    }
-    // Microseconds per item, wall and CPU.
-    void Report(benchmark::State& state, double items) const {
-        state.counters["wall_us_per_game"] = static_cast<double>(wallNs) / 1000.0 / items;
-        state.counters["cpu_us_per_game"] = static_cast<double>(cpuNs) / 1000.0 / items;
-    }
-};
 constexpr int kMinutes = 90;
 
-void LoadReferees(TWorld& world) {
-    bool dataError = false;
-    for (TRefereeAttr& attr : LoadRefereeFile(BenchDataDir() + "/" + kRefereeFileName, dataError))
-        world.AllReferees.Add(new TReferee(world.NewObjectId(), std::make_unique<TRefereeAttr>(attr)));
+// The stopwatch's figures in microseconds per game, wall and CPU.
+void Report(benchmark::State& state, const TStopwatch& watch, double games) {
+    state.counters["wall_us_per_game"] = static_cast<double>(watch.wallNs) / 1000.0 / games;
+    state.counters["cpu_us_per_game"] = static_cast<double>(watch.cpuNs) / 1000.0 / games;
 }
 
 void PrepareClubs(TWorld& world) {
@@ -83,15 +57,8 @@ void BM_MatchdayPerGame(benchmark::State& state) {
     TStopwatch watch;
     for (auto _ : state) {
         state.PauseTiming();
-        SetRandSeed(seed++);
-        TScriptedUserPort port;
-        port.RecordBeeps = false;
-        InstallSubstitutionAutopilot(port);
-        TWorld world;
-        world.SetPort(port);
-        worldtest::BuildCareerWorld(world, files);
-        LoadReferees(world);
-        world.Options.viewComputerPenalties = false;
+        TBenchCareer career(files, seed++);
+        TWorld& world = career.world;
         world.CurrentRound = 2;
 
         for (int d = 0; d < 4; ++d) world.Divisions[d]->GenerateRound(2);
@@ -105,7 +72,7 @@ void BM_MatchdayPerGame(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["games"] = static_cast<double>(games);
-    watch.Report(state, static_cast<double>(games));
+    Report(state, watch, static_cast<double>(games));
 }
 BENCHMARK(BM_MatchdayPerGame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -122,7 +89,7 @@ void BM_EmptyMinuteLoop(benchmark::State& state) {
         for (int minute = 1; minute <= kMinutes; ++minute)
             for (int game = 0; game < 50; ++game) NothingPerMinute(sink, game, minute);
     watch.Stop();
-    watch.Report(state, 50.0 * static_cast<double>(state.iterations()));
+    Report(state, watch, 50.0 * static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_EmptyMinuteLoop)->Unit(benchmark::kMicrosecond);
 
