@@ -1,10 +1,10 @@
 // The headless career: a seeded season of the shipped clubs sums up the same twice, its figures agree with
 // the world they come from, and bad options end the run with one line.
+#include "shipped_career.h"
+
 #include "datafiles/countries.h"
-#include "datafiles/record_fields.h"
 #include "foundation/kol_random.h"
 #include "match/substitutions.h"
-#include "season/country_selection.h"
 #include "season/headless_run.h"
 #include "season/new_world.h"
 #include "season/season_report.h"
@@ -24,7 +24,7 @@
 
 namespace {
 
-const std::string kGameDir = std::string(KOLBRIN_BINARY_DIR) + "/bin";
+using seasontest::kGameDir;
 
 std::string WithoutTimes(const std::string& text) {
     return std::regex_replace(text, std::regex("(Time taken: |\"seconds\": )[0-9.]+"), "$1-");
@@ -84,19 +84,8 @@ TEST(SeasonReport, GoldenThreeSeasons) {
 }
 
 TEST(SeasonReport, TheFiguresOfASeasonAgreeWithTheWorld) {
-    LoadCountries(kGameDir, kGameDir + "/Int/en", "en", "", "",
-                  [](const std::string&, const std::string&) {});
-    const auto files = ScanTeamFolder(kGameDir + "/Teams", kDataFormat2002);
-    TCountrySelection selection(CountTeamsByCountry(files));
-    selection.SelectAll();
-    SetRandSeed(11);
-    ASSERT_TRUE(selection.Confirm());
     TWorld world;
-    TNewWorldSetup setup;
-    setup.teamFiles = &files;
-    setup.refereeFile = kGameDir + "/referee.txe";
-    setup.seed = 11;
-    BuildNewWorld(world, setup);
+    seasontest::BuildShippedCareer(world, 11);
     ASSERT_EQ(world.AllTeams.Count(), 256);
     THeadlessPort port(world);
     InstallSubstitutionAutopilot(port);

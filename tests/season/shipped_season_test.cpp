@@ -1,11 +1,9 @@
 // A career built from the shipped team files of every country, then its end of season: the world keeps
 // its shape and every one of its players.
 #include "season_fixture.h"
+#include "shipped_career.h"
 
 #include "datafiles/countries.h"
-#include "datafiles/record_fields.h"
-#include "foundation/kol_random.h"
-#include "season/country_selection.h"
 #include "season/end_of_season.h"
 #include "season/game_loop.h"
 #include "season/new_world.h"
@@ -18,8 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-const std::string kGameDir = std::string(KOLBRIN_BINARY_DIR) + "/bin";
 
 void CheckEveryPlayerInOneSquad(const TWorld& world) {
     std::map<const TPlayer*, int> seen;
@@ -36,22 +32,9 @@ void CheckEveryPlayerInOneSquad(const TWorld& world) {
 } // namespace
 
 TEST(ShippedCareer, EndOfSeasonKeepsEveryPlayerAndTheShapeOfTheWorld) {
-    LoadCountries(kGameDir, kGameDir + "/Int/en", "en", "", "",
-                  [](const std::string&, const std::string&) {});
-    const auto files = ScanTeamFolder(kGameDir + "/Teams", kDataFormat2002);
-    ASSERT_GT(files.size(), 256u) << "the shipped world has more clubs than a career takes";
-    TCountrySelection selection(CountTeamsByCountry(files));
-    selection.SelectAll();
-    SetRandSeed(2002);
-    ASSERT_TRUE(selection.Confirm());
-
     TWorld world;
-    TNewWorldSetup setup;
-    setup.teamFiles = &files;
-    setup.refereeFile = kGameDir + "/referee.txe";
-    setup.seed = 2002;
-    setup.year = 2002;
-    BuildNewWorld(world, setup);
+    const auto files = seasontest::BuildShippedCareer(world, 2002);
+    ASSERT_GT(files.size(), 256u) << "the shipped world has more clubs than a career takes";
     ASSERT_FALSE(world.QuitRequested);
     ASSERT_EQ(world.AllTeams.Count(), 256);
     for (int i = 1; i < world.AllTeams.Count(); ++i)
@@ -90,19 +73,8 @@ TEST(ShippedCareer, EndOfSeasonKeepsEveryPlayerAndTheShapeOfTheWorld) {
 }
 
 TEST(ShippedCareer, ASeasonOfTheRoundLoopWithTheRealDrawAndEndOfSeason) {
-    LoadCountries(kGameDir, kGameDir + "/Int/en", "en", "", "",
-                  [](const std::string&, const std::string&) {});
-    const auto files = ScanTeamFolder(kGameDir + "/Teams", kDataFormat2002);
-    TCountrySelection selection(CountTeamsByCountry(files));
-    selection.SelectAll();
-    SetRandSeed(7);
-    ASSERT_TRUE(selection.Confirm());
     TWorld world;
-    TNewWorldSetup setup;
-    setup.teamFiles = &files;
-    setup.refereeFile = kGameDir + "/referee.txe";
-    setup.seed = 7;
-    BuildNewWorld(world, setup);
+    seasontest::BuildShippedCareer(world, 7);
     world.DefaultPort().HumanCoachNames = {"Person"};
     EnrolHumanCoaches(world);
     CreateStartEvents(world);
