@@ -22,12 +22,7 @@ struct TBenchCareer {
     bool ok = false;
 
     TBenchCareer() {
-        std::vector<std::string> files;
-        std::error_code ec;
-        for (std::filesystem::directory_iterator it(BenchDataDir() + "/Teams", ec), end; !ec && it != end;
-             it.increment(ec))
-            if (it->path().extension() == ".kbt") files.push_back(it->path().string());
-        std::sort(files.begin(), files.end());
+        const std::vector<std::string> files = BenchTeamFiles();
         if (files.size() < kClubs) return;
         for (std::size_t i = 0; i < kClubs; ++i)
             world.AllTeams.Add(

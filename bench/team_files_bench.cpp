@@ -4,22 +4,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace {
-std::vector<std::string> TeamFiles() {
-    std::vector<std::string> files;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(BenchDataDir() + "/Teams", ec), end; !ec && it != end;
-         it.increment(ec))
-        if (it->path().extension() == ".kbt") files.push_back(it->path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 void BM_ReadAllTeamFiles(benchmark::State& state) {
-    const std::vector<std::string> files = TeamFiles();
+    const std::vector<std::string> files = BenchTeamFiles();
     if (files.empty()) state.SkipWithError("no team files: build the data folder first");
     std::size_t players = 0;
     for (auto _ : state) {
@@ -34,7 +26,7 @@ BENCHMARK(BM_ReadAllTeamFiles)->Unit(benchmark::kMillisecond);
 // The same files already in memory: the cost of the reader itself, without the file system.
 void BM_ParseAllTeamFiles(benchmark::State& state) {
     std::vector<std::vector<std::uint8_t>> contents;
-    for (const std::string& f : TeamFiles()) contents.push_back(ReadWholeFile(f));
+    for (const std::string& f : BenchTeamFiles()) contents.push_back(ReadWholeFile(f));
     if (contents.empty()) state.SkipWithError("no team files: build the data folder first");
     for (auto _ : state) {
         for (const auto& bytes : contents) benchmark::DoNotOptimize(TTeamFile::Read(bytes, kDataFormat2002));
@@ -46,7 +38,7 @@ BENCHMARK(BM_ParseAllTeamFiles)->Unit(benchmark::kMillisecond);
 // Only the header and the team record, as the new-career scan reads them.
 void BM_ReadTeamOnlyAll(benchmark::State& state) {
     std::vector<std::vector<std::uint8_t>> contents;
-    for (const std::string& f : TeamFiles()) contents.push_back(ReadWholeFile(f));
+    for (const std::string& f : BenchTeamFiles()) contents.push_back(ReadWholeFile(f));
     if (contents.empty()) state.SkipWithError("no team files: build the data folder first");
     for (auto _ : state) {
         for (const auto& bytes : contents)
