@@ -61,7 +61,7 @@ QSize TRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
     for (const TRowCell& cell : ParseRowMarkup(RowText(index))) width += cell.width;
     QFont bold = option.font;
     bold.setBold(true);
-    const int height = QFontMetrics(bold).height() + 4;
+    const int height = std::max(minimumRowHeight_, QFontMetrics(bold).height() + 4);
     return QSize(width, height);
 }
 

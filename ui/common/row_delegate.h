@@ -33,6 +33,8 @@ public:
     // Puts the 1-based row number in front of every row.
     void SetNumbered(bool numbered) { numbered_ = numbered; }
     bool Numbered() const { return numbered_; }
+    // Rows are at least this many pixels high (they grow with the font).
+    void SetMinimumRowHeight(int height) { minimumRowHeight_ = height; }
     // Column mask and selector passed to the row's object when its text is asked for.
     void SetMask(int mask) { mask_ = mask; }
     void SetSelector(int selector) { selector_ = selector; }
@@ -60,6 +62,7 @@ protected:
 
 private:
     bool numbered_ = false;
+    int minimumRowHeight_ = 0;
     int mask_ = 0;
     int selector_ = 0;
 };

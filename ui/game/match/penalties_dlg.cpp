@@ -17,6 +17,7 @@
 namespace {
 constexpr int kShootoutText = 436;
 constexpr int kCloseDelayMs = 3000;
+constexpr int kLineHeight = 22;
 
 QLabel* ClubLabel(QWidget* parent, const TTeam& club, const char* name) {
     auto* label = new QLabel(ToQString(club.Name()), parent);
@@ -52,8 +53,9 @@ TPenaltiesDlg::TPenaltiesDlg(TShootout& shootout, QWidget* parent)
     listBoxPenalties_->setObjectName("ListBoxPenalties");
     listBoxPenalties_->header->hide();
     listBoxPenalties_->delegate->SetNumbered(true);
+    listBoxPenalties_->delegate->SetMinimumRowHeight(kLineHeight);
     listBoxPenalties_->view->setSelectionMode(QAbstractItemView::SingleSelection);
-    listBoxPenalties_->setMinimumSize(500, 22 * 8);
+    listBoxPenalties_->setMinimumSize(500, kLineHeight * 8);
     textResult_ = new QLabel(this);
     textResult_->setObjectName("textResult");
     textResult_->setFont(big);
