@@ -1,5 +1,6 @@
 #include "match/matchday_runner.h"
 
+#include "foundation/settings.h"
 #include "match/game_lines.h"
 #include "match/minute_steps.h"
 #include "match/result_processing.h"
@@ -7,20 +8,6 @@
 #include "world/world.h"
 
 #include <algorithm>
-
-const std::array<TGameTimeProfile, 4> gameTimeProfiles = {{
-    {380, 100, 1000, 200},
-    {381, 100, 800, 150},
-    {382, 100, 600, 100},
-    {383, 100, 400, 125},
-}};
-
-int MatchdayInterval(int profile, int humanClubs) {
-    if (profile < 1 || profile > static_cast<int>(gameTimeProfiles.size())) profile = 2;
-    const TGameTimeProfile& p = gameTimeProfiles[static_cast<std::size_t>(profile - 1)];
-    if (humanClubs <= 0) return p.withoutHumans;
-    return p.oneHuman + (humanClubs - 1) * p.perFurtherHuman;
-}
 
 namespace {
 
@@ -119,7 +106,7 @@ void TMatchdayRunner::UpdateTimerIntervall() {
     for (const TGame* game : world_.RoundGames)
         if (game != nullptr && game->kind < 2)
             humanPlayers_ += (HumanCoached(game->homeTeam) ? 1 : 0) + (HumanCoached(game->awayTeam) ? 1 : 0);
-    timerInterval_ = MatchdayInterval(world_.Options.gameTimeProfile, humanPlayers_);
+    timerInterval_ = GameTimerInterval(world_.Options.gameTimeProfile, humanPlayers_);
 }
 
 int TMatchdayRunner::LastPage() const {

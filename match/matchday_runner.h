@@ -15,19 +15,6 @@ class TGame;
 class TWorld;
 struct TMatchdayGeometry;
 
-// The game-time profiles: a name and how long a match minute lasts on the screen, in milliseconds,
-// without a club run by a person, with one, and added for every further one.
-struct TGameTimeProfile {
-    int nameText;
-    int withoutHumans;
-    int oneHuman;
-    int perFurtherHuman;
-};
-extern const std::array<TGameTimeProfile, 4> gameTimeProfiles;
-// The tick of a matchday in which `humanClubs` clubs run by a person play, with profile 1..4 (any other
-// profile counts as 2).
-int MatchdayInterval(int profile, int humanClubs);
-
 // The clock of the window: a 60-minute dial that starts at 0, at 45 for the second half and at 90 for
 // extra time, in blue, red and purple.
 enum TClockPhase : int {

@@ -10,20 +10,6 @@
 
 using namespace worldtest;
 
-TEST(MatchdayInterval, FromTheProfileAndTheClubsRunByAPerson) {
-    struct Case {
-        int profile, humans, ms;
-    };
-    const Case cases[] = {
-        {1, 0, 100},  {2, 0, 100},  {3, 0, 100}, {4, 0, 100}, {2, 1, 800}, {2, 2, 950},
-        {1, 1, 1000}, {1, 3, 1400}, {3, 2, 700}, {4, 3, 650}, {0, 2, 950}, {5, 2, 950},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.profile) + "/" + std::to_string(c.humans));
-        EXPECT_EQ(MatchdayInterval(c.profile, c.humans), c.ms);
-    }
-}
-
 namespace {
 
 // `ties` games of `kind` between fresh clubs of eleven starters each; the scores are set by hand and the
