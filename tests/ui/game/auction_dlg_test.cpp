@@ -85,6 +85,13 @@ class AuctionDlgTest : public QObject {
             TModalRobot::Click(dlg->OfferBtn());
             return true;
         });
+        robot.steps.push_back([&] {
+            // The result line, pictured while the window still shows it (it closes itself soon after).
+            auto* dlg = TModalRobot::Modal<TsellPlayerDlg>();
+            if (dlg && dlg->TextTransferred()->text().isEmpty()) return false;
+            if (dlg) SaveShot(dlg, masked ? "TsellPlayerDlg_masked_result" : "TsellPlayerDlg_result");
+            return true;
+        });
         Auction(*shown.seller, *shown.player, 1234567);
         QVERIFY(robot.steps.empty());
         QCOMPARE(sawMask, masked);

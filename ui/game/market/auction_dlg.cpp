@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -65,8 +66,15 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     textDetails->setObjectName("textDetails");
     textPrices_ = new QLabel(this);
     textPrices_->setObjectName("textPrices");
+    QFont pricesFont = textPrices_->font();
+    pricesFont.setBold(true);
+    textPrices_->setFont(pricesFont);
 
-    panelHumanOffer_ = new QFrame(this);
+    // One box under the player: the offer panel while a human club's offer is awaited, the auction's
+    // result line otherwise. Both take the same room, so the window keeps its size.
+    auto* box = new QWidget(this);
+    auto* boxLayout = new QStackedLayout(box);
+    panelHumanOffer_ = new QFrame(box);
     panelHumanOffer_->setObjectName("PanelHumanOffer");
     static_cast<QFrame*>(panelHumanOffer_)->setFrameShape(QFrame::StyledPanel);
     textCoachName_ = new QLabel(panelHumanOffer_);
@@ -82,6 +90,9 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     textHumanOffer_ = new QLineEdit(panelHumanOffer_);
     textHumanOffer_->setObjectName("textHumanOffer");
     textHumanOffer_->setMaxLength(9);
+    // Room for the nine digits it takes, not the whole panel.
+    textHumanOffer_->setMinimumWidth(textHumanOffer_->fontMetrics().horizontalAdvance(QString(12, '0')));
+    textHumanOffer_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Hidden offers show one "X" per typed character.
     textHumanOffer_->setStyleSheet("QLineEdit { lineedit-password-character: 88; }");
     offerBtn_ = new QPushButton(panelHumanOffer_);
@@ -96,17 +107,24 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     panelLayout->addWidget(textCash_, 1, 0, 1, 3);
     panelLayout->addWidget(labelOffer_, 2, 0);
     panelLayout->addWidget(textHumanOffer_, 2, 1);
+    panelLayout->setColumnStretch(2, 1);
     auto* panelButtons = new QHBoxLayout;
+    panelButtons->addStretch();
     panelButtons->addWidget(offerBtn_);
     panelButtons->addWidget(withdrawBtn_);
     panelLayout->addLayout(panelButtons, 3, 0, 1, 3);
     panelHumanOffer_->setAutoFillBackground(true);
-    panelHumanOffer_->hide();
 
-    textTransferred_ = new QLabel(this);
+    textTransferred_ = new QLabel(box);
     textTransferred_->setObjectName("textTransferred");
     textTransferred_->setFont(bold);
     textTransferred_->setWordWrap(true);
+    textTransferred_->setAlignment(Qt::AlignCenter);
+    textTransferred_->setFrameShape(QFrame::StyledPanel);
+    boxLayout->addWidget(textTransferred_);
+    boxLayout->addWidget(panelHumanOffer_);
+    boxLayout->setCurrentWidget(textTransferred_);
+    offerBox_ = boxLayout;
 
     auto* head = new QHBoxLayout;
     head->addWidget(textFlag_);
@@ -115,9 +133,8 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     layout->addLayout(head);
     layout->addWidget(textDetails);
     layout->addWidget(textPrices_);
-    layout->addWidget(panelHumanOffer_);
-    layout->addWidget(textTransferred_);
-    layout->addStretch();
+    layout->addSpacing(layout->spacing());
+    layout->addWidget(box, 1);
     ApplyTexts();
 
     textPlayer_->setText(ToQString(player.DisplayName() + " - " +
@@ -151,7 +168,8 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     timer1_->setInterval(tickInterval);
     connect(timer1_, &QTimer::timeout, this, &TsellPlayerDlg::TimerTick);
     timer1_->start();
-    resize(640, 420);
+    // As large as its contents ask, no larger: nothing empty under the box.
+    resize(sizeHint().expandedTo(QSize(560, 0)));
 }
 
 void TsellPlayerDlg::SetTickInterval(int milliseconds) {
@@ -183,7 +201,7 @@ void TsellPlayerDlg::ShowOfferPanel() {
     const bool masked = club.coach != nullptr && club.coach->encryptOffers;
     textHumanOffer_->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
     textHumanOffer_->clear();
-    panelHumanOffer_->show();
+    offerBox_->setCurrentWidget(panelHumanOffer_);
     textHumanOffer_->setFocus();
 }
 
@@ -192,13 +210,13 @@ void TsellPlayerDlg::OfferBtnClick() {
     // A number of thousands; anything else counts as 0 and withdraws.
     bool ok = false;
     const int thousands = textHumanOffer_->text().trimmed().toInt(&ok);
-    panelHumanOffer_->hide();
+    offerBox_->setCurrentWidget(textTransferred_);
     auction_.HumanOffer(ok ? thousands : 0);
 }
 
 void TsellPlayerDlg::WithdrawBtnClick() {
     if (auction_.State() != TAuction::TState::AwaitingHuman) return;
-    panelHumanOffer_->hide();
+    offerBox_->setCurrentWidget(textTransferred_);
     auction_.HumanOffer(-1);
 }
 

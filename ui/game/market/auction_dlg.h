@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedLayout;
 class QTimer;
 class QWidget;
 class TAuction;
@@ -54,6 +55,7 @@ private:
     QLabel* textPlayer_;
     QLabel* textFlag_;
     QLabel* textPrices_;
+    QStackedLayout* offerBox_; // the offer panel or the result line
     QWidget* panelHumanOffer_;
     QLabel* textCoachName_;
     QLabel* textCash_;
