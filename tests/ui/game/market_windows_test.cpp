@@ -58,16 +58,24 @@ private slots:
         TScene s;
         TPlayer& p = s.Sellable();
         TModalRobot robot;
+        QString shownPrice;
         robot.steps.push_back([&] {
             auto* dlg = TModalRobot::Modal<TsaleOrderDlg>();
             if (!dlg) return false;
-            dlg->SpinSellPrice()->setValue(1234);
+            // The price typed in thousands, shown grouped with blanks as every amount is.
+            QSpinBox* price = dlg->SpinSellPrice();
+            QTest::keyClick(price, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(price, "1234");
+            QTest::keyClick(price, Qt::Key_Up); // a step up and back down shows it as the box writes it
+            QTest::keyClick(price, Qt::Key_Down);
+            shownPrice = price->text();
             dlg->RadioHowToSell()->button(2)->click();
             SaveShot(dlg, "TsaleOrderDlg");
             TModalRobot::Click(dlg->OKBtn());
             return true;
         });
         QCOMPARE(ShowSellPlayer(*s.world, *s.human, p, &s.mainWindow), 0);
+        QCOMPARE(shownPrice, ToQString("1 234 000" + s.world->CurrencyRecord.suffix));
         QCOMPARE(p.askingPrice, 1234000);
         QCOMPARE(ListedPrice(p), 1234000);
 
@@ -198,6 +206,12 @@ private slots:
             auto* record = new TLastTransfer(w);
             record->player = player;
             record->level = static_cast<std::int16_t>(r.level);
+            // The rest as a sale records it, so that the picture of the window shows a full row.
+            record->age = static_cast<std::uint8_t>(player->age());
+            record->sellerId = player->Club()->id;
+            record->buyerId = s.human->id;
+            record->buyerHuman = 1;
+            record->price = 1500000;
             w.LastTransfersList.Add(record);
             records.push_back(record);
         }

@@ -1,6 +1,7 @@
 #include "ui/game/market/sell_player_dlg.h"
 
 #include "ui/common/qt_text.h"
+#include "ui/common/thousands_spin_box.h"
 
 #include "club/market.h"
 #include "foundation/format_text.h"
@@ -39,10 +40,10 @@ TsaleOrderDlg::TsaleOrderDlg(TTeam& club, TPlayer& player, QWidget* parent)
     labelPlayer->setFont(bold);
     auto* textValue = new QLabel(this);
     textValue->setObjectName("textValue");
-    spinSellPrice_ = new QSpinBox(this);
+    // Thousands, grouped with blanks: "1 234" and the suffix " 000 EUR" read as the whole amount.
+    spinSellPrice_ = new TThousandsSpinBox(this);
     spinSellPrice_->setObjectName("spinSellPrice");
     spinSellPrice_->setRange(0, 2000000);
-    spinSellPrice_->setGroupSeparatorShown(true);
     auto* group = new QGroupBox(this);
     group->setObjectName("radioHowToSell");
     SetTextTag(group, kHowToSellText);
