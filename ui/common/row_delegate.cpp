@@ -11,7 +11,9 @@ namespace {
 constexpr int kLeftMargin = 2;
 constexpr int kRightInset = 10; // alignment code 6 keeps this far from the cell's right edge
 constexpr int kSeparatorRise = 4;
-constexpr int kPictureGap = 4; // between a picture inside its cell and the cell's text
+constexpr int kPictureGap = 4;
+constexpr int kCellGap = 3; // kept free at the end of a cell whose text is cut short // between a picture
+                            // inside its cell and the cell's text
 
 const TKolObject* ObjectOf(const QModelIndex& index) {
     return reinterpret_cast<const TKolObject*>(index.data(kRowObjectRole).value<quintptr>());
@@ -185,7 +187,16 @@ void TRowDelegate::PaintRow(QPainter& painter, const QRect& rect, const std::str
             painter.setFont(cellFont);
             painter.setPen(color);
             painter.setClipRect(area.intersected(rect));
-            painter.drawText(area, flags, ToQString(cell.text));
+            QString text = ToQString(cell.text);
+            // A left-aligned text too long for its cell ends in an ellipsis a little before the next
+            // cell, so that two cells never run together ("Sander de Smeu..." and then the level).
+            if (i + 1 < cells.size() && (flags & Qt::AlignLeft)) {
+                const QFontMetrics metrics(cellFont);
+                const int room = area.width() - kCellGap;
+                if (metrics.horizontalAdvance(text) > room)
+                    text = metrics.elidedText(text, Qt::ElideRight, std::max(0, room));
+            }
+            painter.drawText(area, flags, text);
             painter.setClipping(false);
         }
         x += cell.width;

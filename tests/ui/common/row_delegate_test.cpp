@@ -126,6 +126,17 @@ private slots:
         QVERIFY2(ink.first() >= 102 && ink.first() <= 106, qPrintable(QString::number(ink.first())));
     }
 
+    void aTextTooLongForItsCellStopsShortOfTheNext() {
+        // Ten W in a cell of 40, then a cell of its own: the first ends in an ellipsis, three pixels free
+        // before the second starts at 2 + 40.
+        const QImage image = Paint(B({40}) + "WWWWWWWWWW\t" + B({40}) + "W");
+        QVERIFY(!InkColumns(image, kListBack, 2, 39).isEmpty());
+        QCOMPARE(InkColumns(image, kListBack, 39, 42), QList<int>());
+        QVERIFY(!InkColumns(image, kListBack, 42, 82).isEmpty());
+        // The last cell runs on to the end of the row.
+        QVERIFY(!InkColumns(Paint(B({40}) + "WWWWWWWWWW"), kListBack, 42, 400).isEmpty());
+    }
+
     void numberCellShiftsTheRowBy25() {
         const QImage numbered = Paint(B({60}) + "W", nullptr, false, 7);
         const QList<int> number = InkColumns(numbered, kListBack, 0, 27);
