@@ -15,7 +15,14 @@ void CenterOverParent(QWidget* window) {
     const QRect over = parent && parent->isVisible() ? parent->frameGeometry() : area;
     if (!over.isValid()) return;
     // The frame once the window system has framed it; before that, the window's own size.
-    const QSize size = window->frameGeometry().size().expandedTo(window->size());
+    QSize size = window->frameGeometry().size().expandedTo(window->size());
+    if (area.isValid() && (size.width() > area.width() || size.height() > area.height())) {
+        // Larger than the screen's free area (a small screen at 200 %): made to fit it, as far as the
+        // window can be made that small.
+        const QSize frame = size - window->size();
+        window->resize(window->size().boundedTo(area.size() - frame));
+        size = window->size() + frame;
+    }
     QPoint topLeft = over.center() - QPoint(size.width() / 2, size.height() / 2);
     if (area.isValid()) {
         // A dialog larger than the parent still stays on the screen, its title bar reachable.

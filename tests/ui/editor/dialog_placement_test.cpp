@@ -54,6 +54,24 @@ private slots:
         QVERIFY(area.contains(dialog.frameGeometry().topLeft()));
     }
 
+    void aDialogLargerThanTheScreenIsMadeToFitIt() {
+        QWidget parent;
+        parent.setGeometry(0, 0, 100, 80);
+        parent.show();
+        const QRect area = parent.screen()->availableGeometry();
+        QDialog dialog(&parent);
+        dialog.resize(area.width() + 300, area.height() + 200);
+        CenterOverParent(&dialog);
+        QVERIFY(area.contains(dialog.frameGeometry()));
+        // One that cannot be made so small keeps its least size, its corner on the screen.
+        QDialog rigid(&parent);
+        rigid.setMinimumSize(area.width() + 50, 100);
+        rigid.resize(area.width() + 300, area.height() + 200);
+        CenterOverParent(&rigid);
+        QCOMPARE(rigid.size(), QSize(area.width() + 50, area.height()));
+        QVERIFY(area.contains(rigid.frameGeometry().topLeft()));
+    }
+
     void theMainWindowFitsTheScreenAndKeepsItsSize() {
         const QString store = dir_.path() + "/size.ini";
         TeditorMain::SetGeometryStore(store);

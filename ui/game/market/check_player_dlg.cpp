@@ -49,6 +49,10 @@ const char* const kAgeBands[kAgeBandCount] = {"17 - 22", "23 - 33", "34 - 39"};
 QComboBox* FilterCombo(QWidget* parent, const char* name) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
+    // As wide as a dozen characters, not as the longest item (a country's name): the filters fit a small
+    // screen at 200 %; the open list still shows every item whole.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
     combo->addItem(QString::number(kAllText));
     return combo;
 }
