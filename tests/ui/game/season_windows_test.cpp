@@ -174,7 +174,8 @@ private slots:
         auto world = uitest::SeededCareer(2026, {"Ana"}, false, &port);
         port.SetWorld(world.get());
         world->GameFilePath = (dir / "career.kbg").string();
-        world->Options.gameTimeProfile = 4; // the fastest matchday
+        world->Options.gameTimeProfile = 4;         // the fastest matchday
+        world->Options.viewPsychologicalLashes = 2; // the news of every coach change, the person's or not
         TTeam* human = nullptr;
         for (TTeam* club : world->AllTeams)
             if (club->IsHumanRun()) human = club;
@@ -367,6 +368,7 @@ private slots:
         QVERIFY(person.shown["TsorteioDlg"] > 0);
         QVERIFY(person.shown["TclassificationDlg"] > 0);
         QVERIFY(person.shown["TjourneyDlg"] >= 18); // every matchday live
+        QVERIFY(person.shown["TRoundNewsDlg"] > 0); // coaches were dismissed and hired during the season
 
         // The second run: the game saved at the club screen opens at that screen again.
         QWidget secondWindow;
