@@ -32,7 +32,10 @@ std::string InWords(std::int64_t amount, std::string_view symbol) {
 
 std::string FormatMoney(std::int64_t amount, std::string_view symbol) {
     const std::string style = SlotText(189);
-    if (style.empty() || style.front() != 'A')
-        return FormatThousands(amount, ' ') + " " + std::string(symbol);
+    if (style.empty() || style.front() != 'A') {
+        // A currency's suffix comes with its own leading blank; a bare symbol gets one.
+        const bool blank = !symbol.empty() && symbol.front() == ' ';
+        return FormatThousands(amount, ' ') + (blank ? "" : " ") + std::string(symbol);
+    }
     return InWords(amount, symbol);
 }

@@ -25,6 +25,7 @@ TEST_F(MoneyTest, NumericStyleUnlessText189BeginsWithA) {
     EXPECT_EQ(FormatMoney(1234567, "$"), "1 234 567 $");
     EXPECT_EQ(FormatMoney(-1500, "$"), "-1 500 $");
     EXPECT_EQ(FormatMoney(0, "EUR"), "0 EUR");
+    EXPECT_EQ(FormatMoney(500000, " EUR"), "500 000 EUR"); // a suffix with its blank gets no second one
     UseWords({"a lower-case a", "zero"});
     EXPECT_EQ(FormatMoney(999, "$"), "999 $");
 }
