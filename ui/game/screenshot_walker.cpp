@@ -1,5 +1,7 @@
 #include "ui/game/screenshot_walker.h"
 
+#include "ui/game/match/match_pace.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -113,8 +115,12 @@ TScreenshotWalker::TScreenshotWalker(QString folder, int seconds, QWidget* mainW
         Capture(main, "TmainWindow");
         QCoreApplication::postEvent(main, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
     });
-    // The walk ends here, wherever the career is: the pictures are written.
-    QTimer::singleShot(seconds * 1000, this, [] {
+    // The walk ends here, wherever the career is: the pictures are written, the last one of the screen as
+    // the walk left it (where it got to).
+    QTimer::singleShot(seconds * 1000, this, [this, main] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (top == nullptr) top = main;
+        if (top != nullptr) Capture(top, "last");
         std::fflush(nullptr);
         std::_Exit(0);
     });
@@ -126,6 +132,10 @@ TScreenshotWalker* TScreenshotWalker::InstallFromEnvironment(QWidget* mainWindow
     bool ok = false;
     int seconds = qEnvironmentVariableIntValue("KOLBRIN_SHOTS_SECONDS", &ok);
     if (!ok || seconds <= 0) seconds = 300;
+    // A faster pace of the match windows (a percentage of the game's own) lets a walk reach the later
+    // windows of a season; the draws stay the same.
+    const int pace = qEnvironmentVariableIntValue("KOLBRIN_SHOTS_PACE", &ok);
+    if (ok && pace >= 0 && pace < 100) SetMatchPace(pace);
     return new TScreenshotWalker(folder, seconds, mainWindow);
 }
 

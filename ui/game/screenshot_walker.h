@@ -4,6 +4,8 @@
 // folder (KOLBRIN_SHOTS=DIR): it starts the career with a key press, and every dialog that opens is
 // pictured once per name (DIR/<objectName>.png) and then answered with its default choice after a short
 // delay, as a player pressing Enter would. After KOLBRIN_SHOTS_SECONDS (300 by default) the program ends.
+// The screen as the walk left it is pictured last (DIR/last.png). KOLBRIN_SHOTS_PACE=P runs the match
+// windows' timers at P percent of the game's pace.
 // A normal start never installs it.
 //
 // At the first club screen it meets, the walker first goes through the screen's doors one after the other,
