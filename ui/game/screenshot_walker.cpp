@@ -188,6 +188,14 @@ void TScreenshotWalker::Answer(QDialog* dialog, int attempt) {
     if (choice && !choice->isEnabled())
         for (const char* helper : {"selectAllBtn", "labelAuto"})
             if (auto* button = dialog->findChild<QPushButton*>(helper)) button->click();
+    // An injured player's place: the first substitute, as a player picks one; where he may not come on,
+    // the team plays on one man short (the window's close button).
+    if (name == "TforcedSubstitutionDlg" && choice && !choice->isEnabled()) {
+        if (attempt == 1)
+            if (auto* list = dialog->findChild<QWidget*>("ListBoxOfSubstitutePlayers"))
+                ClickFirstRow(list->findChild<QListView*>());
+        if (attempt >= 3) choice = dialog->findChild<QPushButton*>("backBtn");
+    }
     // The answer is posted: a dialog it opens runs its own event loop outside this timer's call, where
     // the timers (this walker's among them) keep running.
     if (choice && choice->isEnabled()) {

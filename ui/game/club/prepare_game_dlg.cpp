@@ -206,6 +206,8 @@ void TprepareGameDlg::BuildHeader(QBoxLayout* layout) {
     names->addWidget(textMyDivision_, 1, 1);
     names->addWidget(textCoachName_, 1, 2, Qt::AlignRight);
     header->addLayout(names, 3);
+    // Room between the season's text and the gauges' names.
+    header->addSpacing(3 * fontMetrics().averageCharWidth());
     auto* gauges = new QVBoxLayout;
     gaugeCoachPerformance_ = new TClubGauge(kPerformanceText, this);
     gaugeCoachPerformance_->setObjectName("gaugeCoachPerformance");
