@@ -28,10 +28,22 @@ std::string CountryNamesFilePath(const std::string& gameDir, const std::string& 
 // line is the language code. A missing or damaged file fails.
 bool CountryNamesFileValid(const std::string& path, const std::string& code);
 
-// The usable languages of <gameDir>/Int, sorted by name. A folder counts when its labels file opens and its
-// first line is "KB2002 - LABEL" and its country names file passes the check; a damaged file leaves the
-// language out.
-std::vector<TLangAvailable> FindLanguages(const std::string& gameDir);
+// Why a language folder, or the language folder itself (empty code), cannot be used: the file and the reason.
+struct TLanguageProblem {
+    std::string code;
+    std::string reason;
+};
+
+// The usable languages of <gameDir>/Int, sorted by name. A folder counts when its labels file opens, its
+// first line is "KB2002 - LABEL", every line passes its check, and its country names file passes the check;
+// a damaged file leaves the language out. Each language left out, and a language folder that cannot be
+// read or holds no language, adds its reason to `problems` when given.
+std::vector<TLangAvailable> FindLanguages(const std::string& gameDir,
+                                          std::vector<TLanguageProblem>* problems = nullptr);
+
+// Reads every line of a labels file, so that a damaged line is found before its text is first needed:
+// EFileNotFound when the file cannot be opened, EInvalidFile path + ": line N: Error in labels file".
+void CheckLabelsFile(const std::string& path);
 
 // The language the program starts with: the setting cut to two characters when it names one of the usable
 // languages; otherwise (nothing stored, or a language removed or damaged since it was chosen) the code
@@ -52,12 +64,13 @@ struct TLanguageStart {
 };
 
 // Settles the language at start: ChooseLanguageAtStart over the usable languages of <gameDir>/Int and the
-// setting "language" of `store`, then `open`. A language that fails to open is reported and the user is
-// asked again (a language that failed once is not tried again). A chosen language that differs from the
-// stored one is written to the store, so the question comes only once. Empty when no language could be
+// setting "language" of `store`, then `open`. When no language is usable at all, the reasons are reported
+// and nobody is asked (there would be nothing to choose). A language that fails to open is reported and the
+// user is asked again (a language that failed once is not tried again). A chosen language that differs from
+// the stored one is written to the store, so the question comes only once. Empty when no language could be
 // opened: the program must end with kNoLanguageExitCode.
 std::string OpenLanguageAtStart(TSettingsStore& store, const std::string& gameDir, const TLanguageStart& how);
 
 // Opens the language's labels file as the program's one and fills the text slots. EFileNotFound
-// (path + " not found or is invalid.") when it is missing; EInvalidFile when a slot's line is damaged.
+// (path + " not found or is invalid.") when it is missing; EInvalidFile when any line is damaged.
 void StartLanguage(const std::string& gameDir, const std::string& code);

@@ -95,8 +95,11 @@ int ExportWeb(const TArguments& args, const std::string& dataDir) {
     try {
         // Country names come from the chosen language, or from the first one found when none is chosen or
         // the chosen one is gone.
-        const std::vector<TLangAvailable> languages = FindLanguages(dataDir);
-        if (languages.empty()) throw EFileNotFound("no language found in " + LanguagesFolder(dataDir));
+        std::vector<TLanguageProblem> problems;
+        const std::vector<TLangAvailable> languages = FindLanguages(dataDir, &problems);
+        if (languages.empty())
+            throw EFileNotFound("no language found in " + LanguagesFolder(dataDir) +
+                                (problems.empty() ? std::string() : " (" + problems.front().reason + ")"));
         const std::string code = ChooseLanguageAtStart(ReadSetting(store, kSettingLanguage), languages,
                                                        [&] { return languages.front().code; });
         StartLanguage(dataDir, code);
@@ -149,7 +152,11 @@ int main(int argc, char** argv) {
     TQSettingsStore store;
     // A language stored once and removed or damaged since is asked for again; the choice is stored.
     TLanguageStart language;
-    language.select = [&] { return CanAskTheUser() ? SelectLanguage(dataDir) : std::string(); };
+    language.select = [&] {
+        if (CanAskTheUser()) return SelectLanguage(dataDir);
+        std::cerr << "No language is chosen yet, and without a screen none can be chosen." << std::endl;
+        return std::string();
+    };
     language.open = [&](const std::string& code) {
         StartEditorLanguage(dataDir, code);
         LoadCountriesFor(dataDir, code, false);

@@ -110,7 +110,11 @@ int main(int argc, char** argv) {
     store.Sync();
     // A language stored once and removed or damaged since is asked for again; the choice is stored.
     TLanguageStart language;
-    language.select = [&] { return CanAskTheUser() ? SelectLanguage(settings.directory) : std::string(); };
+    language.select = [&] {
+        if (CanAskTheUser()) return SelectLanguage(settings.directory);
+        Report("No language is chosen yet, and without a screen none can be chosen.");
+        return std::string();
+    };
     language.report = Report;
     const std::string code = OpenLanguageAtStart(store, settings.directory, language);
     if (code.empty()) return kNoLanguageExitCode;

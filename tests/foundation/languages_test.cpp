@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <system_error>
 
 namespace {
 class LanguagesTest : public ::testing::Test {
@@ -58,6 +60,81 @@ TEST_F(LanguagesTest, OnlyCompleteLanguagesAreListedSortedByName) {
 
 TEST_F(LanguagesTest, NoLanguageFolderGivesAnEmptyList) {
     EXPECT_TRUE(FindLanguages(dir()).empty());
+}
+
+TEST_F(LanguagesTest, ALabelsFileDamagedAnywhereLeavesItsLanguageOutAndSaysWhere) {
+    AddLabels("aa", {"KB2002 - LABEL", "aa Zeta", "ZET"});
+    AddCountries("aa", {"Countries 2000", "x", "x"});
+    // "bb": sound header, line 100 damaged. "cc": cut in the middle of its last line.
+    std::vector<std::string> lines;
+    for (const char* text : {"KB2002 - LABEL", "bb Beta", "BET"}) lines.push_back(EncodeLabelsLine(text));
+    lines.resize(120, "X");
+    lines[99] = "!^aS#\x88";
+    WriteRawLines(LabelsFilePath(dir(), "bb"), lines);
+    AddCountries("bb", {"Countries 2000", "x", "x"});
+    lines[99] = "X";
+    const std::string last = EncodeLabelsLine("the last words of a file that was cut short");
+    lines[119] = last.substr(0, last.size() / 2);
+    std::filesystem::create_directories(std::filesystem::path(LabelsFilePath(dir(), "cc")).parent_path());
+    {
+        std::ofstream out(LabelsFilePath(dir(), "cc"), std::ios::binary);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            out << lines[i] << (i + 1 < lines.size() ? "\r\n" : "");
+    }
+    AddCountries("cc", {"Countries 2000", "x", "x"});
+
+    std::vector<TLanguageProblem> problems;
+    const std::vector<TLangAvailable> languages = FindLanguages(dir(), &problems);
+    ASSERT_EQ(languages.size(), 1u);
+    EXPECT_EQ(languages[0].code, "aa");
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].code, "bb");
+    EXPECT_EQ(problems[0].reason, LabelsFilePath(dir(), "bb") + ": line 100: Error in labels file");
+    EXPECT_EQ(problems[1].code, "cc");
+    EXPECT_EQ(problems[1].reason, LabelsFilePath(dir(), "cc") + ": line 120: Error in labels file");
+    // Opened by its code, the damaged file is refused before any text of it is shown.
+    EXPECT_THROW(StartLanguage(dir(), "bb"), EInvalidFile);
+    EXPECT_FALSE(LabelsFileIsOpen());
+
+    // The stored language that went bad is reported with the damaged line, and another is asked for.
+    TMemorySettingsStore store;
+    WriteSetting(store, kSettingLanguage, "bb");
+    std::vector<std::string> reports;
+    TLanguageStart how;
+    how.select = [] { return std::string("aa"); };
+    how.report = [&](const std::string& m) { reports.push_back(m); };
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "aa");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(problems[0].reason), std::string::npos) << reports[0];
+    CloseLabelsFile();
+}
+
+TEST_F(LanguagesTest, WithoutAnyUsableLanguageTheReasonIsToldAndNobodyIsAsked) {
+    TMemorySettingsStore store;
+    std::vector<std::string> reports;
+    int asked = 0;
+    TLanguageStart how;
+    how.select = [&] {
+        ++asked;
+        return std::string("aa");
+    };
+    how.report = [&](const std::string& m) { reports.push_back(m); };
+    // No language folder at all: its path and the system's reason.
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(LanguagesFolder(dir()) + ": " +
+                              std::make_error_code(std::errc::no_such_file_or_directory).message()),
+              std::string::npos)
+        << reports[0];
+    // A language folder whose labels file is missing: that file.
+    AddCountries("aa", {"Countries 2000", "x", "x"});
+    reports.clear();
+    EXPECT_EQ(OpenLanguageAtStart(store, dir(), how), "");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(LabelsFilePath(dir(), "aa") + " not found or is invalid."), std::string::npos)
+        << reports[0];
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(ReadSetting(store, kSettingLanguage), "");
 }
 
 TEST(StartupLanguage, AUsableSettingWinsAndIsCutToTwoCharacters) {
