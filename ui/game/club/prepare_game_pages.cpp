@@ -1,8 +1,8 @@
 // The nine pages of the club screen, built once; the screen fills them from the club's state.
 #include "ui/game/club/prepare_game_dlg.h"
 
+#include "ui/common/amount_spin_box.h"
 #include "ui/common/object_list_view.h"
-#include "ui/game/club/amount_spin_box.h"
 #include "ui/game/club/club_gauge.h"
 #include "ui/game/club/prepare_game_doors.h"
 #include "ui/game/club/prepare_game_parts.h"

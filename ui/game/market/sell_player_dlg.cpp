@@ -1,7 +1,7 @@
 #include "ui/game/market/sell_player_dlg.h"
 
+#include "ui/common/amount_spin_box.h"
 #include "ui/common/qt_text.h"
-#include "ui/common/thousands_spin_box.h"
 
 #include "club/market.h"
 #include "foundation/format_text.h"
@@ -41,7 +41,7 @@ TsaleOrderDlg::TsaleOrderDlg(TTeam& club, TPlayer& player, QWidget* parent)
     auto* textValue = new QLabel(this);
     textValue->setObjectName("textValue");
     // Thousands, grouped with blanks: "1 234" and the suffix " 000 EUR" read as the whole amount.
-    spinSellPrice_ = new TThousandsSpinBox(this);
+    spinSellPrice_ = new TAmountSpinBox(this);
     spinSellPrice_->setObjectName("spinSellPrice");
     spinSellPrice_->setRange(0, 2000000);
     auto* group = new QGroupBox(this);

@@ -1,16 +1,6 @@
-#include "ui/game/club/amount_spin_box.h"
+#include "ui/common/amount_spin_box.h"
 
 #include "foundation/numeric.h"
-
-namespace {
-// The digits of an entry without its blanks (ordinary or no-break).
-QString Digits(const QString& text) {
-    QString digits;
-    for (QChar c : text)
-        if (!c.isSpace() && c != QChar(0x00A0)) digits.append(c);
-    return digits;
-}
-} // namespace
 
 TAmountSpinBox::TAmountSpinBox(QWidget* parent) : QSpinBox(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -20,6 +10,16 @@ QString TAmountSpinBox::textFromValue(int value) const {
     return QString::fromStdString(FormatThousands(value, ' '));
 }
 
+QString TAmountSpinBox::Digits(const QString& text) const {
+    QString core = text;
+    if (!prefix().isEmpty() && core.startsWith(prefix())) core.remove(0, prefix().size());
+    if (!suffix().isEmpty() && core.endsWith(suffix())) core.chop(suffix().size());
+    QString digits;
+    for (QChar c : core)
+        if (!c.isSpace() && c != QChar(0x00A0)) digits.append(c);
+    return digits;
+}
+
 int TAmountSpinBox::valueFromText(const QString& text) const {
     return Digits(text).toInt();
 }
@@ -27,8 +27,10 @@ int TAmountSpinBox::valueFromText(const QString& text) const {
 QValidator::State TAmountSpinBox::validate(QString& input, int& /*pos*/) const {
     const QString digits = Digits(input);
     if (digits.isEmpty()) return QValidator::Intermediate;
-    for (QChar c : digits)
-        if (!c.isDigit()) return QValidator::Invalid;
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        if (!digits[i].isDigit() && !(i == 0 && digits[i] == '-' && minimum() < 0))
+            return QValidator::Invalid;
+    if (digits == "-") return QValidator::Intermediate;
     bool ok = false;
     const qlonglong value = digits.toLongLong(&ok);
     if (!ok || value > maximum()) return QValidator::Invalid;

@@ -1,7 +1,7 @@
-// The amount editor of the club screen (sale price, new salary): it shows the thousands grouped with a
-// blank whatever the desktop's number format, reads what a player types with or without the blanks, and
-// refuses letters and amounts above its maximum.
-#include "ui/game/club/amount_spin_box.h"
+// The amount editor (the club screen's sale price and new salary, the sale order's price in thousands): it
+// shows the thousands grouped with a blank whatever the desktop's number format, reads what a player types
+// with or without the blanks and around a suffix, and refuses letters and amounts above its maximum.
+#include "ui/common/amount_spin_box.h"
 
 #include <QLocale>
 #include <QTest>
@@ -52,6 +52,18 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(box.value(), 10000);
         QCOMPARE(box.text(), QString("10 000"));
+    }
+
+    void readsThousandsInFrontOfASuffixThatHoldsBlanks() {
+        TAmountSpinBox box;
+        box.setRange(0, 2000000);
+        box.setSuffix(" 000 EUR");
+        box.show();
+        box.setValue(1234);
+        QCOMPARE(box.text(), QString("1 234 000 EUR"));
+        Type(box, "56 789");
+        QCOMPARE(box.value(), 56789);
+        QCOMPARE(box.text(), QString("56 789 000 EUR"));
     }
 
     void refusesLettersAndAmountsAboveTheMaximum() {
