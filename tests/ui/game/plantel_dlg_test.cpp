@@ -68,6 +68,9 @@ private slots:
         // Mood: the forms over two less than the squad size, in tenths. Support 0.64: 6 tenths, red.
         QCOMPARE(dlg.GaugeMoral()->value(), static_cast<int>(std::nearbyint(forms * 10.0L / (n - 2))));
         QCOMPARE(dlg.GaugeCoachPerformance()->value(), 6);
+        // The bars read as the club screen's: the value itself, "6", not "0.6".
+        QCOMPARE(dlg.GaugeCoachPerformance()->text(), QString("6"));
+        QCOMPARE(dlg.GaugeMoral()->text(), QString::number(dlg.GaugeMoral()->value()));
         QVERIFY(dlg.GaugeCoachPerformance()->styleSheet().contains("#ff0000"));
         QCOMPARE(dlg.Mask(), 0x204047);
         QCOMPARE(dlg.ListBoxOfPlayers()->model->rowCount(), n);

@@ -77,7 +77,8 @@ QColor GaugeColour(TColor rowColour) {
 void SetGauge(QProgressBar* gauge, int value, TColor colour) {
     gauge->setMaximum(std::max(gauge->maximum(), value));
     gauge->setValue(std::max(0, value));
-    gauge->setFormat(QString::number(value / 10.0, 'f', 1));
+    // The number on the bar is the bar's value (ten times the measure), as on the club screen.
+    gauge->setFormat("%v");
     const QColor c = GaugeColour(colour);
     gauge->setStyleSheet(
         QString("QProgressBar { border: 1px solid #555; border-radius: 3px; background: #ddd;"
