@@ -4,23 +4,28 @@
 #include "seeded_career.h"
 
 #include "club/market.h"
+#include "foundation/numeric.h"
+#include "ui/common/checked_picture.h"
 #include "ui/common/object_list_view.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/market/ask_more_salary_dlg.h"
 #include "ui/game/market/auction_dlg.h"
 #include "ui/game/market/check_player_dlg.h"
+#include "ui/game/market/game_folder.h"
 #include "ui/game/market/last_transfers_dlg.h"
 #include "ui/game/market/sell_player_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/coach.h"
 #include "world/records.h"
 #include "world/team.h"
+#include "world/world_texts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -157,6 +162,9 @@ private slots:
         QVERIFY(AskSalary(*s.human, p, salary + 5000, 0));
         QVERIFY(!yesNo);
         QVERIFY(message.endsWith(ToQString(GetText(261))));
+        // The amount grouped like every other one: "4 000 EUR", not "4000 EUR".
+        const std::string asked = FormatThousands(salary + 5000, ' ') + s.world->CurrencyRecord.suffix;
+        QVERIFY2(message.contains(ToQString(asked)), qPrintable(message));
         QCOMPARE(p.salary(), salary + 5000);
         QCOMPARE(p.season.contractRenewed, std::uint8_t(1));
     }
@@ -189,6 +197,60 @@ private slots:
         dlg.ListOfPlayers()->Select(&p);
         dlg.teamBtnClick();
         QCOMPARE(dlg.Picked(), &p);
+    }
+
+    void theSearchDrawsFlagsAndItsClubButtonWaitsForAPick() {
+        TScene s;
+        TcheckPlayerDlg dlg(*s.world, *s.human);
+        TObjectListView& list = *dlg.ListOfPlayers();
+        // Nothing selected: the default button is off, so Enter neither picks nor closes.
+        QVERIFY(!dlg.Results().empty());
+        QVERIFY(dlg.TeamBtn()->isDefault());
+        QVERIFY(!dlg.TeamBtn()->isEnabled());
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        QVERIFY(dlg.Picked() == nullptr);
+        list.Select(dlg.Results().front());
+        QVERIFY(dlg.TeamBtn()->isEnabled());
+        // A new search clears the selection, and the button with it.
+        dlg.ComboPosition()->setCurrentIndex(1);
+        QVERIFY(!dlg.TeamBtn()->isEnabled());
+        dlg.ComboPosition()->setCurrentIndex(0);
+
+        // A home player's row (his code in black) shows his country's flag in front of the code.
+        int row = -1;
+        for (std::size_t i = 0; i < dlg.Results().size() && row < 0; ++i) {
+            const TPlayer* p = dlg.Results()[i];
+            if (p->foreignStatus == 0 && !LoadFlag(GameFolderOfProgram(), p->nationality()).isNull())
+                row = static_cast<int>(i);
+        }
+        QVERIFY(row >= 0);
+        int left = -1;
+        for (int section = 0; section < list.headerModel->columnCount(); ++section)
+            if (list.Caption(section) == GetText(kTxtColNationality)) left = list.ColumnLeft(section);
+        QVERIFY(left >= 0);
+        QImage image(left + 120, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionViewItem option;
+        option.rect = image.rect();
+        option.font = list.view->font();
+        option.palette.setColor(QPalette::Base, Qt::white);
+        option.palette.setColor(QPalette::Text, Qt::black);
+        list.delegate->paint(&painter, option, list.model->index(row, 0));
+        painter.end();
+        // The flag's 22 x 15 pixels from 2 in: some are coloured; the code's own ink is only grey.
+        int coloured = 0;
+        for (int x = left + 2; x < left + 24; ++x)
+            for (int y = 2; y < 22; ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60)
+                    ++coloured;
+            }
+        QVERIFY2(coloured > 20, qPrintable(QString::number(coloured)));
+        dlg.resize(1280, 800);
+        SaveShot(&dlg, "TcheckPlayerDlg-flags");
     }
 
     void theLastTransfersFilterByPositionAndLevel() {

@@ -3,6 +3,7 @@
 #include "ui/common/object_list_view.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/club/plantel_dlg.h"
+#include "ui/game/market/game_folder.h"
 #include "ui/game/market/player_column_order.h"
 
 #include "club/market_views.h"
@@ -14,6 +15,7 @@
 #include "world/player.h"
 #include "world/team.h"
 #include "world/world.h"
+#include "world/world_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +43,7 @@ constexpr int kTeamText = 709;
 constexpr int kCloseText = 96;
 // Position, name, nationality, club, level, age, sale state.
 constexpr int kSearchMask = 0x204067;
+constexpr int kFlagRoom = 26; // a flag of 22 x 15 pixels and its gap, in front of the nationality code
 
 const char* const kLevelBands[kLevelBandCount] = {"1 - 10",  "10 - 25", "25 - 40",
                                                   "40 - 60", "60 - 80", "80 - 100"};
@@ -87,9 +90,19 @@ TcheckPlayerDlg::TcheckPlayerDlg(TWorld& world, TTeam& viewerClub, QWidget* pare
     world_.AllPlayers.Pack();
     list_ = new TObjectListView(*world_.AllPlayers[0], kSearchMask, kSearchMask, this);
     list_->setObjectName("ListOfPlayers");
+    // The flag of each player's country in front of his nationality code, as in the squad view.
+    for (int section = 0; section < list_->headerModel->columnCount(); ++section)
+        if (list_->Caption(section) == GetText(kTxtColNationality)) {
+            list_->delegate->ShowFlags(
+                GameFolderOfProgram(), list_->ColumnLeft(section),
+                [](const TKolObject* o) { return static_cast<const TPlayer*>(o)->nationality(); }, kFlagRoom);
+            list_->WidenColumn(section, kFlagRoom);
+        }
     teamBtn_ = new QPushButton(this);
     teamBtn_->setObjectName("teamBtn");
     SetTextTag(teamBtn_, kTeamText);
+    // Enter opens the selected player's club; with no player selected the button is off and Enter does
+    // nothing.
     teamBtn_->setDefault(true);
     closeBtn_ = new QPushButton(this);
     closeBtn_->setObjectName("closeBtn");
@@ -146,6 +159,9 @@ TcheckPlayerDlg::TcheckPlayerDlg(TWorld& world, TTeam& viewerClub, QWidget* pare
     connect(list_->view, &QListView::activated, this, &TcheckPlayerDlg::teamBtnClick);
     connect(list_->header, &QHeaderView::sectionClicked, this,
             [this](int section) { SortPlayerRows(*list_, results_, section); });
+    connect(list_->view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TcheckPlayerDlg::UpdateTeamBtn);
+    connect(list_->model, &QAbstractItemModel::modelReset, this, &TcheckPlayerDlg::UpdateTeamBtn);
     connect(teamBtn_, &QPushButton::clicked, this, &TcheckPlayerDlg::teamBtnClick);
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::reject);
     Search();
@@ -169,7 +185,11 @@ void TcheckPlayerDlg::Search() {
     results_ = SearchPlayers(world_, Filter());
     list_->model->SetObjects(std::vector<TKolObject*>(results_.begin(), results_.end()));
     labelListedOnlyFirst_->setVisible(static_cast<int>(results_.size()) >= kPlayerSearchLimit);
-    teamBtn_->setEnabled(!results_.empty());
+    UpdateTeamBtn();
+}
+
+void TcheckPlayerDlg::UpdateTeamBtn() {
+    teamBtn_->setEnabled(list_->Current() != nullptr);
 }
 
 void TcheckPlayerDlg::teamBtnClick() {

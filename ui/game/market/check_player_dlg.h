@@ -45,6 +45,9 @@ public:
     void teamBtnClick();
 
 private:
+    // The club button acts on the selected player: off while none is selected.
+    void UpdateTeamBtn();
+
     TWorld& world_;
     TTeam& viewer_;
     std::vector<TPlayer*> results_;
