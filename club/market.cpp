@@ -257,7 +257,8 @@ constexpr int kPurchaseRefusalText = 700; // reasons 1..6: texts 700..705
 
 std::string SalaryQuestionText(const TPlayer& player, std::int32_t amount, int mode,
                                const std::string& suffix) {
-    const std::string money = std::to_string(amount) + suffix;
+    // Grouped in thousands like every amount the game shows ("32 750 EUR").
+    const std::string money = FormatThousands(amount, ' ') + suffix;
     if (mode >= 2)
         return Format(GetText(mode == 2 ? kRenewalMayRefuseText : kRenewalMustAcceptText), {money});
     return Format(GetText(kSalaryAskText), {player.PlainName(), TPlayer::PositionLongName(player.position()),
@@ -276,6 +277,6 @@ std::string PurchaseRefusalText(int reason) {
 }
 
 std::string BuyerSalaryText(const TTeam& buyer, const TPlayer& player) {
-    return GetText(kBuyerSalaryText) + " " + std::to_string(player.MarketValue(buyer.priceFactor)) +
+    return GetText(kBuyerSalaryText) + " " + FormatThousands(player.MarketValue(buyer.priceFactor), ' ') +
            buyer.World().CurrencyRecord.suffix;
 }

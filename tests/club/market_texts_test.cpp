@@ -17,11 +17,11 @@ TEST(MarketTexts, SalaryQuestionsByMode) {
     TTeam& club = w.AddClub("Club", 2, 6, 6, 4);
     TPlayer& p = ClubWorld::FirstAt(club, 2);
     p.attr->SetName("Rui");
-    EXPECT_EQ(SalaryQuestionText(p, 32750, 0, " EUR"), "Rui (Midfielder, 49, 25) asks 32750 EUR. Accept?");
+    EXPECT_EQ(SalaryQuestionText(p, 32750, 0, " EUR"), "Rui (Midfielder, 49, 25) asks 32 750 EUR. Accept?");
     EXPECT_EQ(SalaryQuestionText(p, 32750, 1, " EUR"),
-              "Rui (Midfielder, 49, 25) asks 32750 EUR. Must accept.");
-    EXPECT_EQ(SalaryQuestionText(p, 33750, 2, " EUR"), "Asks 33750 EUR, accept?");
-    EXPECT_EQ(SalaryQuestionText(p, 33750, 3, " EUR"), "Asks 33750 EUR, must accept.");
+              "Rui (Midfielder, 49, 25) asks 32 750 EUR. Must accept.");
+    EXPECT_EQ(SalaryQuestionText(p, 33750, 2, " EUR"), "Asks 33 750 EUR, accept?");
+    EXPECT_EQ(SalaryQuestionText(p, 33750, 3, " EUR"), "Asks 33 750 EUR, must accept.");
 }
 
 TEST(MarketTexts, RefusalsBuyerSalaryAndAuctionLines) {
@@ -41,7 +41,7 @@ TEST(MarketTexts, RefusalsBuyerSalaryAndAuctionLines) {
     EXPECT_EQ(SaleRefusalText(7), "Too few outfield players.");
     EXPECT_EQ(SaleRefusalText(8), "");
     // Level 49 at price factor 1 asks 27 000.
-    EXPECT_EQ(BuyerSalaryText(buyer, p), "Salary: 27000 EUR");
+    EXPECT_EQ(BuyerSalaryText(buyer, p), "Salary: 27 000 EUR");
 
     w.port.AuctionOffers = {-1};
     TAuction unsold(seller, p, 0);
