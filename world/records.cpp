@@ -13,6 +13,8 @@
 #include <algorithm>
 
 namespace {
+// The price column of the last transfers: room for "12 345 000" and a currency suffix.
+constexpr int kPriceWidth = 110;
 
 std::string TeamName(const TWorld& world, std::int32_t id) {
     const TTeam* team = id > 0 && id <= 0x7FFF ? world.TeamById(static_cast<std::int16_t>(id)) : nullptr;
@@ -218,13 +220,16 @@ std::string TLastTransfer::GetListText(int /*mask*/) const {
     const std::string name = player != nullptr ? player->DisplayName() : std::string();
     const std::string pos =
         player != nullptr ? TPlayer::PositionShortName(player->position()) : std::string();
+    // Level and age as in the player rows (left, under their left-justified titles); the price as every
+    // amount, grouped with the currency's suffix.
     row.Cell(35, pos)
         .Cell(120, name)
-        .Cell(kRowAlignRight, 40, std::to_string(level))
-        .Cell(kRowAlignRight, 40, std::to_string(age))
+        .Cell(40, std::to_string(level))
+        .Cell(40, std::to_string(age))
         .Cell(140, TeamName(*world_, sellerId))
         .Cell(buyerHuman ? kRowBoldOn : 0, 140, TeamName(*world_, buyerId))
-        .Cell(buyerHuman ? kRowBoldOff : 0, 90, FormatThousands(price, ' '));
+        .Cell(buyerHuman ? kRowBoldOff : 0, kPriceWidth,
+              FormatThousands(price, ' ') + world_->CurrencyRecord.suffix);
     return row.Text();
 }
 
@@ -236,5 +241,5 @@ void TLastTransfer::SetupColumns(TColumnList& header, bool numbered, int a, int 
     AddColumn(header, GetText(kTxtColAge), 40);
     AddColumn(header, GetText(kTxtColClub), 140);
     AddColumn(header, GetText(kTxtColClub), 140);
-    AddColumn(header, GetText(kTxtColPrice), 90);
+    AddColumn(header, GetText(kTxtColPrice), kPriceWidth);
 }

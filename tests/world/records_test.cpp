@@ -107,6 +107,27 @@ TEST(HistoryRows, ResultsWinnersAndNews) {
     EXPECT_EQ(cells[0].width, 255); // a width byte holds at most 255 of the 300 pixels
 }
 
+TEST(HistoryRows, ALastTransferReadsLikeThePlayerRowsAndPricesLikeEveryAmount) {
+    TWorld world;
+    world.CurrencyRecord.suffix = " EUR";
+    const TTeam& seller = MakeClub(world, "Alpha");
+    const TTeam& buyer = MakeClub(world, "Beta");
+    TLastTransfer record(world);
+    record.level = 81;
+    record.age = 26;
+    record.sellerId = seller.id;
+    record.buyerId = buyer.id;
+    record.price = 1500000;
+    const auto cells = ParseRowMarkup(record.GetListText(0));
+    ASSERT_EQ(cells.size(), 7u);
+    // Level and age left as in the player rows: no alignment code in front of them.
+    EXPECT_EQ(cells[2], (TRowCell{0, 40, "81"}));
+    EXPECT_EQ(cells[3], (TRowCell{0, 40, "26"}));
+    EXPECT_EQ(cells[4].text, "Alpha");
+    EXPECT_EQ(cells[5].text, "Beta");
+    EXPECT_EQ(cells[6].text, "1 500 000 EUR");
+}
+
 TEST(WorldLookups, ByIdNameAndDivision) {
     TWorld world;
     CreateDivisions(world);
