@@ -3,6 +3,7 @@
 #include "ui/common/checked_picture.h"
 #include "ui/common/qt_text.h"
 #include "ui/game/market/game_folder.h"
+#include "ui/game/market/player_heading.h"
 
 #include "club/auction.h"
 #include "foundation/format_text.h"
@@ -137,9 +138,7 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     layout->addWidget(box, 1);
     ApplyTexts();
 
-    textPlayer_->setText(ToQString(player.DisplayName() + " - " +
-                                   TPlayer::PositionLongName(player.position()) + ", " +
-                                   std::to_string(player.level()) + ", " + std::to_string(player.age())));
+    textPlayer_->setText(ToQString(PlayerHeading(player)));
     const QPixmap flag = LoadFlag(GameFolderOfProgram(), player.nationality());
     if (!flag.isNull())
         textFlag_->setPixmap(flag);

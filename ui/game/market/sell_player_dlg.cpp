@@ -2,6 +2,7 @@
 
 #include "ui/common/amount_spin_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/game/market/player_heading.h"
 
 #include "club/market.h"
 #include "foundation/format_text.h"
@@ -69,9 +70,7 @@ TsaleOrderDlg::TsaleOrderDlg(TTeam& club, TPlayer& player, QWidget* parent)
     okBtn_ = LayOutWithOkCancel(form);
     ApplyTexts();
 
-    labelPlayer->setText(ToQString(player.DisplayName() + " - " +
-                                   TPlayer::PositionLongName(player.position()) + ", " +
-                                   std::to_string(player.level()) + ", " + std::to_string(player.age())));
+    labelPlayer->setText(ToQString(PlayerHeading(player)));
     const std::string& suffix = club.World().CurrencyRecord.suffix;
     // What the market has paid lately for players like him: the price a coach starts from.
     const std::int32_t estimate = player.EvaluateOffers();
