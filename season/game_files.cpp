@@ -3,6 +3,7 @@
 #include "foundation/binary_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -90,14 +91,23 @@ std::string ProposeNewGameFile(const std::string& gamesDir) {
     }
 }
 
-bool PrepareNewGameFile(const std::string& path) {
-    if (path.empty()) return false;
+bool PrepareNewGameFile(const std::string& path, std::string* reason) {
+    const auto fail = [reason](const std::string& why) {
+        if (reason) *reason = why;
+        return false;
+    };
+    if (path.empty()) return fail("no file name");
     std::error_code ec;
     const fs::path target(path);
-    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+    if (target.has_parent_path()) {
+        fs::create_directories(target.parent_path(), ec);
+        if (ec) return fail(target.parent_path().string() + ": " + ec.message());
+    }
     const fs::file_status status = fs::status(target, ec);
-    if (fs::exists(status) && !fs::is_regular_file(status)) return false;
+    if (fs::exists(status) && !fs::is_regular_file(status)) return fail(path + ": not a file");
     // Appending creates a missing file and keeps an existing one whole; opening it proves it can be written.
+    errno = 0;
     std::ofstream file(target, std::ios::binary | std::ios::app);
-    return static_cast<bool>(file);
+    if (!file) return fail(path + ": " + std::generic_category().message(errno != 0 ? errno : EIO));
+    return true;
 }

@@ -38,5 +38,5 @@ std::string ProposeNewGameFile(const std::string& gamesDir);
 // Makes sure a new game can be written at `path` (its folder is created when missing). A missing file is
 // created empty, as the game selection reserves its name; an existing file is left as it is, so the career
 // it holds is replaced only when the new career is saved over it in one piece. False when the file cannot
-// be created or written.
-bool PrepareNewGameFile(const std::string& path);
+// be created or written, and then `reason` (when given) names the file or folder and the system's reason.
+bool PrepareNewGameFile(const std::string& path, std::string* reason = nullptr);

@@ -53,6 +53,12 @@ std::vector<TScannedTeamFile> ScanTeamFolder(const std::string& teamsDir, int ve
     return files;
 }
 
+std::string DescribeTeamFolder(const std::string& teamsDir) {
+    std::error_code ec;
+    fs::directory_iterator probe(teamsDir, ec);
+    return ec ? teamsDir + " (" + ec.message() + ")" : teamsDir;
+}
+
 std::vector<TCountry*> CountTeamsByCountry(const std::vector<TScannedTeamFile>& files) {
     std::vector<TCountry*> found;
     for (TCountry* country : AllCountries())

@@ -21,6 +21,10 @@ struct TScannedTeamFile {
 // whole with the given data format. A file whose team record cannot be read raises its file error.
 std::vector<TScannedTeamFile> ScanTeamFolder(const std::string& teamsDir, int version);
 
+// The team folder as messages name it: its path, followed by the system's reason in brackets when the
+// folder cannot be read (missing, not a folder, no access).
+std::string DescribeTeamFolder(const std::string& teamsDir);
+
 // Sets every country's wantedTeams to its number of files among `files` (files of unknown countries count
 // for none) and returns the countries that have any, in the order their first file was found.
 std::vector<TCountry*> CountTeamsByCountry(const std::vector<TScannedTeamFile>& files);

@@ -1,6 +1,7 @@
 // The game files the game selection lists and the checks it makes before a choice goes on.
 #include "foundation/binary_file.h"
 #include "season/game_files.h"
+#include "season/team_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -111,4 +112,33 @@ TEST_F(GameFiles, ANewGameReservesItsFileAndNeverEmptiesAnOldCareer) {
     EXPECT_FALSE(PrepareNewGameFile((dir_ / "taken.kbg").string()));
     EXPECT_EQ(GameFileSize((dir_ / "taken.kbg").string()), 0u);
     EXPECT_FALSE(PrepareNewGameFile(""));
+}
+
+TEST_F(GameFiles, AGamesFolderThatCannotBeMadeIsNamedWithTheSystemsReasonAndLosesNothing) {
+    // "GAMES" is a file of the person's (as any user, root included, no folder can be made below it).
+    const std::vector<std::uint8_t> theirs = {'m', 'i', 'n', 'e'};
+    const std::string games = Put("GAMES", theirs);
+    std::string reason;
+    EXPECT_FALSE(PrepareNewGameFile((fs::path(games) / "game1.kbg").string(), &reason));
+    const std::string notAFolder = std::make_error_code(std::errc::not_a_directory).message();
+    const std::string exists = std::make_error_code(std::errc::file_exists).message();
+    EXPECT_TRUE(reason == games + ": " + notAFolder || reason == games + ": " + exists) << reason;
+    EXPECT_EQ(GameFileSize(games), theirs.size());
+
+    fs::create_directory(dir_ / "taken.kbg");
+    EXPECT_FALSE(PrepareNewGameFile((dir_ / "taken.kbg").string(), &reason));
+    EXPECT_EQ(reason, (dir_ / "taken.kbg").string() + ": not a file");
+}
+
+TEST_F(GameFiles, TheTeamFolderIsNamedWithWhyItCannotBeRead) {
+    const std::string teams = (dir_ / "Teams").string();
+    EXPECT_EQ(DescribeTeamFolder(teams),
+              teams + " (" + std::make_error_code(std::errc::no_such_file_or_directory).message() + ")");
+    const std::string file = Put("Teams", {'x'});
+    EXPECT_EQ(DescribeTeamFolder((fs::path(file) / "Teams").string()),
+              (fs::path(file) / "Teams").string() + " (" +
+                  std::make_error_code(std::errc::not_a_directory).message() + ")");
+    fs::remove(file);
+    fs::create_directory(teams);
+    EXPECT_EQ(DescribeTeamFolder(teams), teams);
 }

@@ -90,10 +90,12 @@ private slots:
             dlg.EditFileName()->clear();
             QTest::keyClicks(dlg.EditFileName(), "taken");
             QTest::mouseClick(dlg.OKBtn(), Qt::LeftButton);
-            // A folder stands where the file would go: the warning shows and the dialog stays.
+            // A folder stands where the file would go: the warning shows, with the file and why, and the
+            // dialog stays.
             QVERIFY(dlg.isVisible());
             QVERIFY(dlg.LabelWarning()->isVisible());
-            QCOMPARE(dlg.LabelWarning()->text(), ToQString(GetCaptionText(154)));
+            QCOMPARE(dlg.LabelWarning()->text(), ToQString(GetCaptionText(154) + "\n" +
+                                                           (games_ / "taken.kbg").string() + ": not a file"));
             dlg.EditFileName()->clear();
             QTest::keyClicks(dlg.EditFileName(), "autumn");
             QTest::keyClick(dlg.EditFileName(), Qt::Key_Return);

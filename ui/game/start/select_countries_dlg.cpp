@@ -2,8 +2,10 @@
 
 #include "datafiles/country.h"
 #include "foundation/format_text.h"
+#include "foundation/kol_log.h"
 #include "foundation/texts.h"
 #include "season/country_selection.h"
+#include "season/team_folder.h"
 #include "ui/common/country_row_delegate.h"
 #include "ui/common/qt_text.h"
 
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <filesystem>
 
 namespace {
 constexpr int kSelectText = 265;
@@ -25,13 +28,13 @@ constexpr int kAllText = 517;
 constexpr int kTeamFilesText = 741;
 constexpr int kCountriesText = 742;
 constexpr int kChosenText = 745;
-// The folder the team files come from, as the warning names it.
-constexpr const char* kTeamsFolderName = "TEAMS";
 } // namespace
 
 TselectCountriesDlg::TselectCountriesDlg(TCountrySelection& selection, const std::string& gameDir,
                                          QWidget* parent)
-    : TKolForm(0, parent), selection_(selection) {
+    : TKolForm(0, parent), selection_(selection),
+      // The warning names the folder the team files come from, and why it cannot be read.
+      teamsFolder_(DescribeTeamFolder((std::filesystem::path(gameDir) / "Teams").string())) {
     setObjectName("TselectCountriesDlg");
     labelSelect_ = new QLabel(this);
     labelSelect_->setObjectName("labelSelect");
@@ -101,6 +104,8 @@ TselectCountriesDlg::TselectCountriesDlg(TCountrySelection& selection, const std
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen) setGeometry(screen->availableGeometry());
     Update();
+    // Too few team files to start: the log keeps where they were looked for.
+    if (files < TCountrySelection::kMinTeams) WriteLog(FromQString(labelWarning_->text()));
 }
 
 void TselectCountriesDlg::CountryClick(int row) {
@@ -122,7 +127,7 @@ void TselectCountriesDlg::Update() {
     for (const TCountry* country : selection_.Countries()) files += country->wantedTeams;
     if (files < TCountrySelection::kMinTeams)
         labelWarning_->setText(
-            ToQString(Format(GetText(kTooFewFilesText), {TCountrySelection::kMinTeams, kTeamsFolderName})));
+            ToQString(Format(GetText(kTooFewFilesText), {TCountrySelection::kMinTeams, teamsFolder_})));
     else if (selection_.TooMany())
         labelWarning_->setText(ToQString(Format(GetText(kTooManyText), {TCountrySelection::kMaxTeams})));
     else

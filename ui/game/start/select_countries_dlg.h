@@ -36,6 +36,7 @@ private:
     void Update();
 
     TCountrySelection& selection_;
+    std::string teamsFolder_; // as the warning names it
     QLabel* labelSelect_;
     QLabel* textAvailableTeams_;
     QLabel* textAvailableCountries_;

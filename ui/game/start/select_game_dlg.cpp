@@ -1,6 +1,7 @@
 #include "ui/game/start/select_game_dlg.h"
 
 #include "foundation/format_text.h"
+#include "foundation/kol_log.h"
 #include "foundation/settings.h"
 #include "foundation/texts.h"
 #include "season/game_files.h"
@@ -205,7 +206,11 @@ void TselectGameDlg::NameChanged() {
 void TselectGameDlg::accept() {
     if (!okBtn_->isEnabled()) return;
     gameFilePath_ = TypedPath();
-    if (radioNewGame_->isChecked() && !PrepareNewGameFile(gameFilePath_)) {
+    std::string reason;
+    if (radioNewGame_->isChecked() && !PrepareNewGameFile(gameFilePath_, &reason)) {
+        // The person is told where and why, and the log keeps it.
+        WriteLog(GetText(kCannotCreateText) + " " + reason);
+        labelWarning_->setText(ToQString(GetCaptionText(kCannotCreateText) + "\n" + reason));
         labelWarning_->show();
         return;
     }
