@@ -165,6 +165,11 @@ void TEditorModel::LoadTeams() {
     std::string dataDir = ToNativePath(options_.dataDir);
     if (dataDir.empty()) dataDir = ".";
     recoveryProblems_ = RecoverInterruptedSave(dataDir, {kEffectiveFolder, kProvisoryFolder});
+    // The clubs the game plays with live in the effective folder: a folder that cannot be read is told,
+    // where an empty list alone would not say why. (The provisory folder may well not exist yet.)
+    std::error_code ec;
+    fs::directory_iterator probe(FolderPath(false), ec);
+    teamFolderProblem_ = ec ? FolderPath(false) + ": " + ec.message() : std::string();
     LoadFolder(false);
     LoadFolder(true);
     teams_.Pack();

@@ -69,6 +69,9 @@ public:
     // One folder; the number of teams read.
     int LoadFolder(bool provisory);
     const std::vector<TLoadProblem>& LoadProblems() const { return problems_; }
+    // After LoadTeams: the effective folder and the system's reason when it could not be read (missing, not
+    // a folder); empty when it was read.
+    const std::string& TeamFolderProblem() const { return teamFolderProblem_; }
     // Reads the team from `path` with the loading rules (star allowance, file-name rules, modified flag).
     // EInOutError / EInvalidFile for a damaged file. The team is not added.
     std::unique_ptr<TEditorTeam> ReadTeam(const std::string& path, const std::string& fileName,
@@ -152,6 +155,7 @@ private:
     TKolList<TEditorReferee> referees_{true};
     std::vector<TLoadProblem> problems_;
     std::vector<std::string> recoveryProblems_;
+    std::string teamFolderProblem_;
     std::vector<std::string> pendingRemovals_;
     bool refereesLoaded_ = false;
     bool refereesModified_ = false;

@@ -5,6 +5,7 @@
 #include "foundation/binary_file.h"
 
 #include <fstream>
+#include <system_error>
 
 TEST_F(EditorTestBase, LoadsEffectiveThenProvisoryAndSortsTheTeams) {
     Write(false, "b.kbt", MakeTeam("Bravo"));
@@ -42,6 +43,26 @@ TEST_F(EditorTestBase, EmptyOrMissingFoldersLoadNothing) {
     EXPECT_EQ(m.Teams().Count(), 0);
     EXPECT_EQ(m.Players().Count(), 0);
     EXPECT_TRUE(m.LoadProblems().empty());
+}
+
+TEST_F(EditorTestBase, ATeamFolderThatCannotBeReadIsToldWithTheSystemsReason) {
+    // Provisory folder missing: nothing to tell. Effective folder missing, then a file in its place.
+    std::filesystem::remove_all(dir_ / kProvisoryFolder);
+    TEditorModel m(options_);
+    m.LoadTeams();
+    EXPECT_EQ(m.TeamFolderProblem(), "");
+    const std::string teams = (dir_ / kEffectiveFolder).string();
+    std::filesystem::remove_all(teams);
+    m.LoadTeams();
+    EXPECT_EQ(m.TeamFolderProblem(),
+              m.FolderPath(false) + ": " +
+                  std::make_error_code(std::errc::no_such_file_or_directory).message());
+    WriteWholeFile(teams, {'x'});
+    m.LoadTeams();
+    EXPECT_EQ(m.TeamFolderProblem(),
+              m.FolderPath(false) + ": " + std::make_error_code(std::errc::not_a_directory).message());
+    EXPECT_EQ(std::filesystem::file_size(teams), 1u);
+    EXPECT_EQ(m.Teams().Count(), 0);
 }
 
 TEST_F(EditorTestBase, TheLoadVersionChoosesExtensionAndFormat) {

@@ -57,6 +57,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 
 namespace {
 
@@ -158,7 +159,8 @@ TeditorMain::TeditorMain(TEditorOptions options, QWidget* parent)
 
     RefreshLists();
     ApplyTeamPage();
-    if (!model_->LoadProblems().empty() || !model_->RefereeProblem().empty())
+    if (!model_->LoadProblems().empty() || !model_->RefereeProblem().empty() ||
+        !model_->TeamFolderProblem().empty())
         QTimer::singleShot(0, this, &TeditorMain::ShowLoadProblems);
 }
 
@@ -652,13 +654,17 @@ bool TeditorMain::TeamPageTextsStorable() {
 
 void TeditorMain::ShowLoadProblems() {
     QStringList lines;
-    if (!model_->LoadProblems().empty()) {
+    if (!model_->LoadProblems().empty() || !model_->TeamFolderProblem().empty()) {
         lines << ToQString(GetText(kTxtDamagedFiles));
+        if (!model_->TeamFolderProblem().empty())
+            lines << QStringLiteral("  ") + ToQString(model_->TeamFolderProblem());
         for (const TLoadProblem& p : model_->LoadProblems())
             lines << QStringLiteral("  ") + PathToQt(p.path) + QStringLiteral(": ") + ToQString(p.message);
     }
     if (!model_->RefereeProblem().empty())
         lines << ToQString(Format(GetText(kTxtRefereeFileBad), {model_->RefereeProblem()}));
+    // The error stream keeps it too, for a start without a screen to read it on.
+    std::cerr << lines.join('\n').toStdString() << std::endl;
     QMessageBox::warning(this, windowTitle(), lines.join('\n'));
 }
 
