@@ -39,14 +39,15 @@ void WriteRefereeFilePath(const std::string& path, const std::vector<TRefereeAtt
     WriteWholeFile(path, WriteRefereeFile(referees));
 }
 
-std::vector<TRefereeAttr> LoadRefereeFile(const std::string& path, bool& dataError) {
+std::vector<TRefereeAttr> LoadRefereeFile(const std::string& path, bool& dataError, std::string* reason) {
     dataError = false;
     try {
         return ReadRefereeFilePath(path);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // The trace writes nothing; the flag is what the game's referee-count check reports.
         Trace(1, "Referees file error");
         dataError = true;
+        if (reason) *reason = e.what();
         return {};
     }
 }

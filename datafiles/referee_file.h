@@ -20,5 +20,7 @@ std::vector<std::uint8_t> WriteRefereeFile(const std::vector<TRefereeAttr>& refe
 void WriteRefereeFilePath(const std::string& path, const std::vector<TRefereeAttr>& referees);
 
 // The game's loading: a missing file, a wrong first string or a damaged entry give an empty list and set
-// dataError (the game's referee-count check then reports it); no exception leaves.
-std::vector<TRefereeAttr> LoadRefereeFile(const std::string& path, bool& dataError);
+// dataError (the game's referee-count check then reports it, with `reason` when given: the file and why);
+// no exception leaves.
+std::vector<TRefereeAttr> LoadRefereeFile(const std::string& path, bool& dataError,
+                                          std::string* reason = nullptr);

@@ -86,7 +86,8 @@ void BuildNewWorld(TWorld& world, const TNewWorldSetup& setup) {
     SetRandSeed(setup.seed);
     CreateDivisions(world);
     bool refereeError = false;
-    for (const TRefereeAttr& attr : LoadRefereeFile(setup.refereeFile, refereeError))
+    std::string refereeProblem;
+    for (const TRefereeAttr& attr : LoadRefereeFile(setup.refereeFile, refereeError, &refereeProblem))
         world.AllReferees.Add(new TReferee(world.NewObjectId(), std::make_unique<TRefereeAttr>(attr)));
 
     if (!world.StopRequested) {
@@ -101,7 +102,11 @@ void BuildNewWorld(TWorld& world, const TNewWorldSetup& setup) {
     }
 
     if (world.AllReferees.Count() < world.AllTeams.Count() / 2 + 1) {
-        world.Port().MessageBox("Not enough referees in file (referee.txe)", "Error");
+        // A file that could not be read at all adds where and why, so the person can mend it.
+        const std::string message = std::string("Not enough referees in file (referee.txe)") +
+                                    (refereeError ? "\n" + refereeProblem : std::string());
+        WriteLog(message);
+        world.Port().MessageBox(message, "Error");
         world.QuitRequested = true;
     }
 }

@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -194,6 +195,22 @@ TEST(NewWorld, TooFewRefereesEndTheSetUp) {
             EXPECT_EQ(world.DefaultPort().Messages[0], "Not enough referees in file (referee.txe)");
         }
     }
+}
+
+TEST(NewWorld, AMissingRefereeFileIsNamedWithTheSystemsReason) {
+    TeamFolder folder;
+    for (int i = 0; i < 42; ++i) folder.Team(FileName(i), "POR", 10);
+    fs::remove(folder.RefereePath());
+    TWorld world;
+    folder.Build(world, {"POR"});
+    EXPECT_TRUE(world.QuitRequested);
+    ASSERT_EQ(world.DefaultPort().Messages.size(), 1u);
+    const std::string& message = world.DefaultPort().Messages[0];
+    EXPECT_EQ(message.rfind("Not enough referees in file (referee.txe)\n", 0), 0u) << message;
+    EXPECT_NE(message.find(folder.RefereePath()), std::string::npos) << message;
+    EXPECT_NE(message.find(std::make_error_code(std::errc::no_such_file_or_directory).message()),
+              std::string::npos)
+        << message;
 }
 
 TEST(NewWorld, ADamagedFileMattersOnlyWhenItsClubIsChosen) {
