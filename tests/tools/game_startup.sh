@@ -19,15 +19,15 @@ conf_for() { # a fresh settings folder with the given settings file contents
     printf '%b' "$2" >"$XDG_CONFIG_HOME/Kolbrin/2002.conf"
 }
 
-# 1. The language is set but its labels file is missing: it is no longer available, so the game would ask
-#    for another one.
+# 1. The language is set but its labels file is missing, and no other language is there: the game says
+#    which file is missing instead of asking for a language nobody could pick.
 mkdir -p "$tmp/nolabels/Int/en"
 cp "$build/bin/Int/en/KOLB2002_02_en.kbl" "$tmp/nolabels/Int/en/"
 conf_for nolabels '[System]\nlanguage=en\n'
 timeout 20 "$game" --data-dir "$tmp/nolabels" >"$tmp/out1" 2>"$tmp/err1"
 rc=$?
 [ $rc -eq 1 ] || fail "missing labels file: exit code $rc, expected 1"
-grep -qF "The language \"en\" of the settings is not available" "$tmp/err1" &&
+grep -qF "No language can be used, so the program cannot start:" "$tmp/err1" &&
     grep -qF "$tmp/nolabels/Int/en/KOLB2002_01_en.kbl not found or is invalid." "$tmp/err1" ||
     fail "missing labels file: message not on stderr: $(cat "$tmp/err1")"
 
@@ -37,6 +37,8 @@ conf_for nolang ''
 timeout 20 "$game" --data-dir "$tmp/nolang" >"$tmp/out2" 2>"$tmp/err2"
 rc=$?
 [ $rc -eq 1 ] || fail "no language: exit code $rc, expected 1"
+grep -qF "$tmp/nolang/Int: no language folder in it" "$tmp/err2" ||
+    fail "no language: reason not on stderr: $(cat "$tmp/err2")"
 
 # 3. A language longer than two characters is cut; the game starts and keeps running until stopped.
 conf_for good '[System]\nlanguage=enx\ndisplay%20init%20screen=false\n'
