@@ -25,12 +25,12 @@ std::string ReadLanguage(const std::string& gameDir, const std::string& folder, 
     const std::string labelsPath = LabelsFilePath(gameDir, folder);
     std::string entry, flag;
     try {
+        CheckLabelsFile(labelsPath); // every line, so a damaged one is named by its number
         TLabelsFile labels(labelsPath);
         if (labels.GetText(1) != kLabelsFileMarker)
             return labelsPath + ": its first line is not \"" + kLabelsFileMarker + "\"";
         entry = labels.GetText(2); // code, one separator character, name
         flag = labels.GetText(3);
-        CheckLabelsFile(labelsPath);
     } catch (const EFileNotFound& e) {
         return e.what();
     } catch (const EInvalidFile& e) {
