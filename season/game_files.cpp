@@ -111,3 +111,11 @@ bool PrepareNewGameFile(const std::string& path, std::string* reason) {
     if (!file) return fail(path + ": " + std::generic_category().message(errno != 0 ? errno : EIO));
     return true;
 }
+
+void ReleaseReservedGameFile(const std::string& path) {
+    if (path.empty()) return;
+    std::error_code ec;
+    const fs::path target(path);
+    if (fs::is_regular_file(fs::symlink_status(target, ec)) && fs::file_size(target, ec) == 0 && !ec)
+        fs::remove(target, ec);
+}

@@ -40,3 +40,8 @@ std::string ProposeNewGameFile(const std::string& gamesDir);
 // it holds is replaced only when the new career is saved over it in one piece. False when the file cannot
 // be created or written, and then `reason` (when given) names the file or folder and the system's reason.
 bool PrepareNewGameFile(const std::string& path, std::string* reason = nullptr);
+
+// Gives back the name a new game reserved when the career ends before its first save (its countries were
+// not chosen, or the world could not be built): the file goes only while it is still empty, so a saved
+// career is never touched. Nothing happens to a missing path or to anything but a regular file.
+void ReleaseReservedGameFile(const std::string& path);

@@ -114,6 +114,23 @@ TEST_F(GameFiles, ANewGameReservesItsFileAndNeverEmptiesAnOldCareer) {
     EXPECT_FALSE(PrepareNewGameFile(""));
 }
 
+TEST_F(GameFiles, AReservedNameIsGivenBackOnlyWhileItsFileIsEmpty) {
+    const std::string fresh = (dir_ / "fresh.kbg").string();
+    ASSERT_TRUE(PrepareNewGameFile(fresh));
+    ReleaseReservedGameFile(fresh);
+    EXPECT_FALSE(fs::exists(fresh));
+    ReleaseReservedGameFile(fresh); // already gone: nothing happens
+
+    const std::vector<std::uint8_t> old = Header("Ana\r01-01-2003 09:05");
+    const std::string kept = Put("old.kbg", old);
+    ASSERT_TRUE(PrepareNewGameFile(kept));
+    ReleaseReservedGameFile(kept);
+    EXPECT_EQ(GameFileSize(kept), old.size());
+    fs::create_directory(dir_ / "folder.kbg");
+    ReleaseReservedGameFile((dir_ / "folder.kbg").string());
+    EXPECT_TRUE(fs::is_directory(dir_ / "folder.kbg"));
+}
+
 TEST_F(GameFiles, AGamesFolderThatCannotBeMadeIsNamedWithTheSystemsReasonAndLosesNothing) {
     // "GAMES" is a file of the person's (as any user, root included, no folder can be made below it).
     const std::vector<std::uint8_t> theirs = {'m', 'i', 'n', 'e'};

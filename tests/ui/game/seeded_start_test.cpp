@@ -1,6 +1,7 @@
 // A seeded new career started through the windows is the same career each time: with every country
 // chosen (more clubs than a career takes, so some are cut at random), two starts from one seed hold the
 // same clubs in the same order and give the person the same club, whatever the clock said at the start.
+// A new career ended before its first save leaves the games folder as it found it.
 #include "seeded_career.h"
 
 #include "foundation/settings.h"
@@ -109,6 +110,31 @@ private slots:
         const auto [again, drawnAgain] = Start(2002);
         QCOMPARE(again, clubs);
         QCOMPARE(drawnAgain, drawn);
+    }
+
+    // A new game whose countries are not chosen ends the program and leaves no empty game file behind.
+    void aCareerEndedBeforeItsFirstSaveGivesItsFileNameBack() {
+        const auto files = [this] {
+            QStringList names;
+            for (const auto& entry : fs::directory_iterator(dir_ / "GAMES"))
+                names << ToQString(entry.path().filename().string());
+            names.sort();
+            return names;
+        };
+        const QStringList before = files();
+        TMemorySettingsStore store;
+        QWidget mainWindow;
+        TWindowedCareer career(store, dir_.string(), &mainWindow);
+        TStartDriver driver;
+        bool asked = false;
+        driver.handlers["TselectCountriesDlg"] = [&](QWidget& w) {
+            asked = true;
+            QTest::keyClick(&w, Qt::Key_Escape);
+        };
+        career.Run();
+        QVERIFY(asked);
+        QVERIFY(career.World()->QuitRequested);
+        QCOMPARE(files(), before);
     }
 };
 

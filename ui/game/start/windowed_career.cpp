@@ -114,6 +114,7 @@ bool TWindowedCareer::NewWorld(std::unique_ptr<TWorld>& world, const std::string
     // A seeded career draws everything from its seed: the clubs cut from too large a choice of countries too.
     if (seed_) SetRandSeed(*seed_);
     if (!SelectCountries(countries, gameDir_, parent_)) {
+        ReleaseReservedGameFile(path);
         world->StopRequested = true;
         world->QuitRequested = true;
         return true;
@@ -138,7 +139,10 @@ bool TWindowedCareer::NewWorld(std::unique_ptr<TWorld>& world, const std::string
         BuildNewWorld(*world, setup);
     }
     world->GameFilePath = path;
-    if (world->QuitRequested) return true;
+    if (world->QuitRequested) {
+        ReleaseReservedGameFile(path);
+        return true;
+    }
     EnrolHumanCoaches(*world);
     CreateStartEvents(*world);
     return true;
