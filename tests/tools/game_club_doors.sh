@@ -6,11 +6,10 @@
 # picture missing here (and its reason on the error stream).
 # Arguments: <kolbrin-data> <build dir> <source dir>
 set -u
-build=$2
+# shellcheck source=lib/tool_test.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/tool_test.sh"
 game=$build/bin/Kolbrin2002
-[ -x "$game" ] || { echo "FAIL: $game was not built"; exit 1; }
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+need_program "$game"
 
 # English, no start screen, a settings folder and a copy of the game folder of its own (saved games
 # never land in the build).
@@ -25,19 +24,12 @@ XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/share XDG_RUNTIME_DIR=$tmp/runtim
 rc=$?
 [ $rc -eq 0 ] || { echo "FAIL: the game ended with $rc: $(tail -5 "$tmp/err")"; exit 1; }
 
-missing=0
 for picture in TprepareGameDlg TprepareGameDlg-player TprepareGameDlg-sale TprepareGameDlg-contract \
     TprepareGameDlg-finances TprepareGameDlg-cup TbalanceDlg TloanDlg TstadiumDlg TPlantelDlg TcheckPlayerDlg \
     TlastTransfersDlg TObservedPlayersDlg TcoachOptionsDlg TPrintListDlg-coachHistory \
     TPrintListDlg-coachRanking TPrintListDlg-clubCalendar TRefereeAidDlg TcoachManagerDlg-club \
     OptionsDlg-club TprepareGameDlg-game TprepareGameDlg-selection; do
-    if [ ! -s "$tmp/shots/$picture.png" ]; then
-        echo "FAIL: no picture of $picture"
-        missing=$((missing + 1))
-    fi
+    [ -s "$tmp/shots/$picture.png" ] || fail "no picture of $picture"
 done
-if [ $missing -ne 0 ]; then
-    grep "screenshot walker" "$tmp/err"
-    exit 1
-fi
-echo "club doors: $(ls "$tmp/shots" | wc -l) pictures, every door pictured"
+[ "$failures" -eq 0 ] || grep "screenshot walker" "$tmp/err"
+finish "club doors: $(ls "$tmp/shots" | wc -l) pictures, every door pictured"
