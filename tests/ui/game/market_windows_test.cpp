@@ -13,6 +13,7 @@
 #include "ui/game/market/check_player_dlg.h"
 #include "ui/game/market/game_folder.h"
 #include "ui/game/market/last_transfers_dlg.h"
+#include "ui/game/market/player_heading.h"
 #include "ui/game/market/sell_player_dlg.h"
 #include "ui/game/qt_user_port.h"
 #include "world/coach.h"
@@ -251,6 +252,27 @@ private slots:
         QVERIFY2(coloured > 20, qPrintable(QString::number(coloured)));
         dlg.resize(1280, 800);
         SaveShot(&dlg, "TcheckPlayerDlg-flags");
+    }
+
+    void aPlayersDetailsReadTheSameInTheSquadViewAndTheAuction() {
+        TScene s;
+        TPlayer& p = s.Sellable();
+        p.season.runningGoals = 4;
+        p.career.appearances = 12;
+        p.career.goals = 3;
+        p.career.redCards = 1;
+        p.career.injuriesCount = 2;
+        p.suspendedGames = 1;
+        p.injuredGames = 0;
+        const std::string behaviour = "Behaviour : " + TPlayer::BehaviourName(p.behaviour());
+        const std::vector<std::string> squadView{
+            behaviour,   "Goals this season : 4", "Career :",       "  Games : 12",
+            "  Gls : 3", "  Red cards : 1",       "  Injuries : 2", "Suspended for 1 game"};
+        QCOMPARE(PlayerDetailLines(p, false), squadView);
+        const std::vector<std::string> auction{behaviour, "Goals this season : 4",
+                                               "Career : Games 12, Gls 3, Red cards 1, Injuries 2",
+                                               "Suspended for 1 game"};
+        QCOMPARE(PlayerDetailLines(p, true), auction);
     }
 
     void theLastTransfersFilterByPositionAndLevel() {

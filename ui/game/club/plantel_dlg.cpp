@@ -1,4 +1,5 @@
 #include "ui/game/club/plantel_dlg.h"
+#include "ui/game/market/player_heading.h"
 
 #include "ui/common/object_list_view.h"
 #include "ui/common/print_list_dlg.h"
@@ -54,13 +55,6 @@ constexpr int kBalanceText = 414;
 constexpr int kCalendarText = 336;
 constexpr int kCalendarCaption = 345;
 constexpr int kAcquisitionsCaption = 351;
-constexpr int kBehaviourText = 121;
-constexpr int kSeasonGoalsText = 200;
-constexpr int kGamesText = 202;
-constexpr int kCareerText = 374;
-constexpr int kGoalsText = 113;
-constexpr int kRedCardsText = 203;
-constexpr int kInjuriesText = 204;
 
 // Position, name, nationality, level, age; the sale state too when a computer club is seen by a coach who
 // may buy.
@@ -90,10 +84,6 @@ void SetGauge(QProgressBar* gauge, int value, TColor colour) {
 std::string CountryName(const std::string& code) {
     const TCountry* country = FindCountry(kFindByCode, code);
     return country ? country->Name() : code;
-}
-
-QString Line(int tag, const std::string& value) {
-    return ToQString(GetCaptionText(tag)) + ": " + ToQString(value);
 }
 
 } // namespace
@@ -338,15 +328,7 @@ void TPlantelDlg::UpdateDetails() {
     const TPlayer& p = *selected_;
     QStringList lines;
     lines << ToQString(p.DisplayName()) << ToQString(TPlayer::PositionLongName(p.position()));
-    lines << Line(kBehaviourText, TPlayer::BehaviourName(p.behaviour()));
-    lines << Line(kSeasonGoalsText, std::to_string(p.season.runningGoals));
-    lines << ToQString(GetCaptionText(kCareerText)) + ":";
-    lines << "  " + Line(kGamesText, std::to_string(p.career.appearances));
-    lines << "  " + Line(kGoalsText, std::to_string(p.career.goals));
-    lines << "  " + Line(kRedCardsText, std::to_string(p.career.redCards));
-    lines << "  " + Line(kInjuriesText, std::to_string(p.career.injuriesCount));
-    if (p.suspendedGames > 0) lines << ToQString(p.GetInfoText(2, {}));
-    if (p.injuredGames > 0) lines << ToQString(p.GetInfoText(1, {}));
+    for (const std::string& line : PlayerDetailLines(p, false)) lines << ToQString(line);
     details_->setText(lines.join('\n'));
 }
 

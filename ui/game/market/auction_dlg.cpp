@@ -31,13 +31,6 @@ constexpr int kCaptionText = 237;
 constexpr int kOfferLabelText = 238;
 constexpr int kOfferText = 71;
 constexpr int kWithdrawText = 72;
-constexpr int kBehaviourText = 121;
-constexpr int kSeasonGoalsText = 200;
-constexpr int kGamesText = 202;
-constexpr int kCareerText = 374;
-constexpr int kGoalsText = 113;
-constexpr int kRedCardsText = 203;
-constexpr int kInjuriesText = 204;
 constexpr int kPriceText = 119;
 constexpr int kSalaryText = 199;
 
@@ -145,15 +138,7 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
     else
         textFlag_->setText(ToQString(player.nationality()));
     QStringList lines;
-    lines << Caption(kBehaviourText) + ": " + ToQString(TPlayer::BehaviourName(player.behaviour()));
-    lines << Caption(kSeasonGoalsText) + ": " + QString::number(player.season.runningGoals);
-    lines << Caption(kCareerText) + ": " + Caption(kGamesText) + " " +
-                 QString::number(player.career.appearances) + ", " + Caption(kGoalsText) + " " +
-                 QString::number(player.career.goals) + ", " + Caption(kRedCardsText) + " " +
-                 QString::number(player.career.redCards) + ", " + Caption(kInjuriesText) + " " +
-                 QString::number(player.career.injuriesCount);
-    if (player.suspendedGames > 0) lines << ToQString(player.GetInfoText(2, {}));
-    if (player.injuredGames > 0) lines << ToQString(player.GetInfoText(1, {}));
+    for (const std::string& line : PlayerDetailLines(player, true)) lines << ToQString(line);
     textDetails->setText(lines.join('\n'));
     textPrices_->setText(Caption(kPriceText) + ": " + ToQString(FormatMoney(auction.BasePrice(), suffix)) +
                          "    " +
