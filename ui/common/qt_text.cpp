@@ -4,8 +4,10 @@
 #include "foundation/file_helpers.h"
 
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 QString ToQString(std::string_view cp1252) {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
@@ -57,4 +59,11 @@ QColor ToQColor(TColor color) {
 
 TColor FromQColor(const QColor& color) {
     return static_cast<TColor>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
+void SetHeadingFont(QWidget* widget) {
+    QFont big = widget->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    widget->setFont(big);
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class QWidget;
+
 QString ToQString(std::string_view cp1252);
 // Characters Windows-1252 cannot hold become '?'.
 std::string FromQString(const QString& text);
@@ -22,3 +24,6 @@ std::string PathFromQt(const QString& path);
 // own colours (0x80000000 + index); they map to the application palette (window text, window, highlight...).
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
+
+// A window's heading: its own font, bold and 1.4 times as large.
+void SetHeadingFont(QWidget* widget);

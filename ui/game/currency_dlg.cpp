@@ -24,10 +24,7 @@ TcurrencyDlg::TcurrencyDlg(TSettingsStore& store, QWidget* parent)
     labelCaption_ = new QLabel(this);
     labelCaption_->setObjectName("labelCaption");
     SetTextTag(labelCaption_, kCaptionText);
-    QFont big = labelCaption_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    labelCaption_->setFont(big);
+    SetHeadingFont(labelCaption_);
     labelQuestion_ = new QLabel(this);
     labelQuestion_->setObjectName("labelQuestion");
     SetTextTag(labelQuestion_, kQuestionText);

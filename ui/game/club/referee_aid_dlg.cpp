@@ -143,10 +143,7 @@ TRefereeAidDlg::TRefereeAidDlg(TGame& game, const std::string& gameDir, QWidget*
     labelCaption_ = new QLabel(this);
     labelCaption_->setObjectName("labelCaption");
     labelCaption_->setAlignment(Qt::AlignCenter);
-    QFont big = labelCaption_->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    labelCaption_->setFont(big);
+    SetHeadingFont(labelCaption_);
     textHomeTeam_ = ClubName(this, game.homeTeam, "textHomeTeam");
     textAwayTeam_ = ClubName(this, game.awayTeam, "textAwayTeam");
     pictureHome_ = Face(this, gameDir, game.homeFavour, "pictureHome");

@@ -50,10 +50,7 @@ TsellPlayerDlg::TsellPlayerDlg(TAuction& auction, QWidget* parent)
 
     textPlayer_ = new QLabel(this);
     textPlayer_->setObjectName("textPlayer");
-    QFont big = textPlayer_->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    textPlayer_->setFont(big);
+    SetHeadingFont(textPlayer_);
     textFlag_ = new QLabel(this);
     textFlag_->setObjectName("imageFlag");
     auto* textDetails = new QLabel(this);

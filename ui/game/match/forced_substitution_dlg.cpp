@@ -26,13 +26,10 @@ TforcedSubstitutionDlg::TforcedSubstitutionDlg(TTeam& club, TPlayer& injured, QW
     setObjectName("TforcedSubstitutionDlg");
     labelCaption_ = TaggedLabel(this, kForcedText);
     labelCaption_->setObjectName("labelCaption");
-    QFont big = labelCaption_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    labelCaption_->setFont(big);
+    SetHeadingFont(labelCaption_);
     labelClub_ = new QLabel(this);
     labelClub_->setObjectName("labelClub");
-    labelClub_->setFont(big);
+    SetHeadingFont(labelClub_);
     labelClub_->setMargin(6);
     labelCoachName_ = new QLabel(this);
     labelCoachName_->setObjectName("labelCoachName");

@@ -46,10 +46,7 @@ TsubstitutionDlg::TsubstitutionDlg(TGame& game, int side, QWidget* parent)
     labelCaption_ = new QLabel(this);
     labelCaption_->setObjectName("labelCaption");
     SetTextTag(labelCaption_, kCaptionText);
-    QFont big = labelCaption_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    labelCaption_->setFont(big);
+    SetHeadingFont(labelCaption_);
 
     groupBoxSubstitution_ = new QGroupBox(this);
     groupBoxSubstitution_->setObjectName("groupBoxSubstitution");
